@@ -1,0 +1,22 @@
+#pragma once
+// Turns a string into an 8-bit coverage mask; the sprite engine colours and caches it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace hq {
+
+struct TextMask {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> coverage;  // width * height, row by row, 255 = fully covered
+};
+
+class FontRasterizer {
+public:
+    virtual ~FontRasterizer() = default;
+    // `size` in points as a font dialog gives it; an unknown face falls back to a similar font.
+    virtual TextMask Render(const std::string& face, int size, bool bold, const std::string& text) = 0;
+};
+
+}  // namespace hq
