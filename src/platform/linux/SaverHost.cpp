@@ -1,18 +1,103 @@
-// Placeholder until the SDL2 desktop host lands.
-#include <cstdio>
+// The animated saver on a Linux desktop: full screen for /s (and a start with no arguments), or
+// inside XScreenSaver's window. Both run the same saver window on the same loop.
+#include <SDL.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <random>
+
+#include "platform/engine/FontRasterizer.h"
+#include "platform/linux/DesktopLoop.h"
+#include "platform/linux/DesktopSound.h"
+#include "platform/linux/FileSettingsStore.h"
+#include "platform/linux/InstanceLock.h"
 #include "platform/linux/LinuxModes.h"
+#include "platform/linux/StandInDrawing.h"
 
 namespace hq {
 
-int RunSaver(const StartRequest&, const std::string&) {
-    std::fputs("hollyquill: the full-screen saver is not built yet\n", stderr);
-    return 1;
+namespace {
+
+// Passes the sound control's end-of-file notice on to the window once the window exists.
+class SoundRelay : public SoundEvents {
+public:
+    void SoundNotify() override {
+        if (m_window) m_window->SoundNotify();
+    }
+    void Attach(SaverWindow* window) { m_window = window; }
+
+private:
+    SaverWindow* m_window = nullptr;
+};
+
+std::uint64_t FreshSeed() {
+    std::random_device device;
+    const auto now = std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count());
+    return (std::uint64_t(device()) << 32 | device()) ^ now;
 }
-int RunPreview(std::int64_t, const std::string&) { return 0; }
-int RunHack(unsigned long, const std::string&) {
-    std::fputs("hollyquill: the XScreenSaver mode is not built yet\n", stderr);
-    return 1;
+
+void ReportLoop(const DesktopLoopReport& report) {
+    const char* verbose = std::getenv("HOLLYQUILL_VERBOSE");
+    if (!verbose || !*verbose || report.seconds <= 0) return;
+    std::fprintf(stderr, "hollyquill: %llu frames composed, %llu drawn in %.1f s (%.1f per second)\n",
+                 static_cast<unsigned long long>(report.framesComposed),
+                 static_cast<unsigned long long>(report.framesDrawn), report.seconds,
+                 double(report.framesComposed) / report.seconds);
+}
+
+// Loads the saver window and runs it until CloseDown. Returns the exit status: 1 when the
+// display could not be opened (the window has said so), 0 otherwise.
+int RunScene(const std::string& assetFolder, SdlPresenter& presenter, X11Embed* embed) {
+    const bool fullScreen = embed == nullptr;
+    int status = 0;
+    {
+        LinuxSystem system;
+        FileSettingsStore store(FileSettingsStore::DefaultFolder());
+        LoopTimers timers(&MonotonicMs);
+        StandInDrawing drawing(presenter);
+        SoundRelay relay;
+        const std::unique_ptr<SoundControl> sound = MakeDesktopSound(&relay);
+        SaverWindow window(SaverPlatform{drawing, *sound, store, system, timers, assetFolder}, FreshSeed());
+        relay.Attach(&window);
+        if (!window.Load()) {
+            status = 1;
+        } else {
+            // The cursor was hidden before SDL's video was up; apply the count now.
+            system.ApplyCursor();
+            presenter.Show();
+            if (fullScreen) system.SetScreenSaverRunning(true);
+            ReportLoop(RunDesktopLoop({window, system, timers, presenter, embed, fullScreen}));
+        }
+        // CloseDown has shown the cursor, closed the display and stopped the music; what is
+        // left goes with the objects of this scope.
+        presenter.Close();
+    }
+    SDL_Quit();
+    return status;
+}
+
+}  // namespace
+
+int RunSaver(const StartRequest& request, const std::string& assetFolder) {
+    // Held until the process ends. A desktop has no "Display Properties" window to make an
+    // exception for.
+    const InstanceLock lock;
+    if (RefuseSecondSaver(request, false, lock.AnotherCopyRunning())) return 0;
+    SdlPresenter presenter;
+    return RunScene(assetFolder, presenter, nullptr);
+}
+
+int RunHack(unsigned long windowId, const std::string& assetFolder) {
+    X11Embed embed(windowId, "Hollyquill");
+    if (!embed.Valid()) {
+        if (!embed.Connection()) std::fputs("hollyquill: cannot open the X display\n", stderr);
+        else std::fprintf(stderr, "hollyquill: there is no window 0x%lx to draw into\n", windowId);
+        return 1;
+    }
+    SdlPresenter presenter(embed.Child());
+    return RunScene(assetFolder, presenter, &embed);
 }
 
 }  // namespace hq

@@ -1,0 +1,152 @@
+// The desktop's system services, the one-saver lock and the preview picture.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/linux/InstanceLock.h"
+#include "platform/linux/LinuxSystem.h"
+#include "platform/linux/PreviewWindow.h"
+
+namespace hq::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TempFolder {
+    fs::path path;
+    TempFolder() {
+        char name[] = "/tmp/hq-desktop-XXXXXX";
+        path = mkdtemp(name);
+    }
+    ~TempFolder() { fs::remove_all(path); }
+};
+
+TEST(InstanceLock, ASecondSaverSeesTheFirstUntilItEnds) {
+    TempFolder folder;
+    const std::string path = (folder.path / "saver.lock").string();
+    {
+        InstanceLock first(path);
+        EXPECT_TRUE(first.Held());
+        EXPECT_FALSE(first.AnotherCopyRunning());
+        InstanceLock second(path);
+        EXPECT_TRUE(second.AnotherCopyRunning());
+        EXPECT_FALSE(second.Held());
+    }
+    InstanceLock later(path);
+    EXPECT_TRUE(later.Held()) << "the lock goes with the saver that held it";
+}
+
+TEST(InstanceLock, ALockThatCannotBeMadeNeverRefusesASaver) {
+    InstanceLock nowhere("/nonexistent-folder/saver.lock");
+    EXPECT_FALSE(nowhere.AnotherCopyRunning());
+    TempFolder folder;
+    // Someone else's link in a shared folder is not followed.
+    fs::create_symlink(folder.path / "elsewhere", folder.path / "saver.lock");
+    InstanceLock linked((folder.path / "saver.lock").string());
+    EXPECT_FALSE(linked.AnotherCopyRunning());
+    EXPECT_FALSE(fs::exists(folder.path / "elsewhere"));
+}
+
+TEST(InstanceLock, TheLockLivesInTheUsersRuntimeFolder) {
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string before = saved ? saved : "";
+    setenv("XDG_RUNTIME_DIR", "/run/user/4242", 1);
+    EXPECT_EQ(InstanceLock::DefaultPath(), "/run/user/4242/hollyquill-saver.lock");
+    unsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(InstanceLock::DefaultPath(), "/tmp/hollyquill-saver-" + std::to_string(getuid()) + ".lock");
+    if (saved) setenv("XDG_RUNTIME_DIR", before.c_str(), 1);
+}
+
+TEST(LinuxSystem, TheCursorIsCountedAsTheSystemCountsIt) {
+    LinuxSystem system;
+    EXPECT_EQ(system.ShowCursor(false), -1);
+    EXPECT_EQ(system.ShowCursor(true), 0);   // focus lost
+    EXPECT_EQ(system.ShowCursor(true), 1);   // close-down
+    EXPECT_EQ(system.CursorCount(), 1);
+}
+
+TEST(LinuxSystem, ClockAndCalendarAgreeWithTheLocalTime) {
+    LinuxSystem system;
+    const std::uint32_t t0 = system.GetTickCount();
+    usleep(20000);
+    const std::uint32_t elapsed = system.GetTickCount() - t0;
+    EXPECT_GE(elapsed, 19u);
+    EXPECT_LT(elapsed, 1000u);
+    const double seconds = system.SecondsSinceMidnight();
+    EXPECT_GE(seconds, 0.0);
+    EXPECT_LT(seconds, 86400.0);
+    const CivilDate today = system.Today();
+    EXPECT_GE(today.year, 2024);
+    EXPECT_GE(today.month, 1);
+    EXPECT_LE(today.month, 12);
+    EXPECT_NE(system.LongTimeText().find(':'), std::string::npos);
+}
+
+TEST(LinuxSystem, FilesAreReadWholeUpToTheLimitAndMissingOnesAreNothing) {
+    TempFolder folder;
+    const fs::path file = folder.path / "help.txt";
+    std::string text(200000, 'h');
+    std::ofstream(file, std::ios::binary) << text;
+    LinuxSystem system;
+    EXPECT_EQ(system.ReadWholeFile(file.string(), 1 << 20), text);
+    EXPECT_EQ(system.ReadWholeFile(file.string(), 10)->size(), 10u);
+    EXPECT_FALSE(system.ReadWholeFile((folder.path / "missing.txt").string(), 100).has_value());
+}
+
+TEST(LinuxSystem, MessagesLoseTheirCarriageReturns) {
+    EXPECT_EQ(WithoutCarriageReturns("one\r\n\r\ntwo\r\n"), "one\n\ntwo\n");
+}
+
+TEST(LinuxSystem, TheFontListIsSortedWithoutRepeats) {
+    LinuxSystem system;
+    const auto fonts = system.ScreenFonts();
+    EXPECT_TRUE(std::is_sorted(fonts.begin(), fonts.end()));
+    EXPECT_EQ(std::adjacent_find(fonts.begin(), fonts.end()), fonts.end());
+}
+
+Picture TwoByTwo() {
+    return Picture{2, 2, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}};
+}
+
+TEST(PreviewPicture, StretchingKeepsTheCornersAndBlendsBetween) {
+    const Picture big = StretchPicture(TwoByTwo(), 20, 20);
+    ASSERT_EQ(big.pixels.size(), 400u);
+    EXPECT_EQ(big.pixels[0], 0xFF0000u);
+    EXPECT_EQ(big.pixels[19], 0x00FF00u);
+    EXPECT_EQ(big.pixels[19 * 20], 0x0000FFu);
+    EXPECT_EQ(big.pixels[399], 0xFFFFFFu);
+    const std::uint32_t middleTop = big.pixels[10];
+    EXPECT_GT(middleTop >> 16 & 0xFF, 0x40u);
+    EXPECT_GT(middleTop >> 8 & 0xFF, 0x40u);
+}
+
+TEST(PreviewPicture, AMissingPictureGivesADarkBlueFill) {
+    const Picture none = LoadPicture("/nonexistent/preview.bmp");
+    EXPECT_EQ(none.width, 0);
+    const Picture fill = StretchPicture(none, 5, 3);
+    EXPECT_EQ(fill.pixels, std::vector<std::uint32_t>(15, kPreviewFallbackColour));
+    EXPECT_TRUE(StretchPicture(TwoByTwo(), 0, 10).pixels.empty());
+}
+
+TEST(PreviewPicture, ABmpFileIsReadAsRgb) {
+    TempFolder folder;
+    // A 2 x 1 24-bit BMP: blue-green-red byte order, rows bottom-up, padded to 4 bytes.
+    const unsigned char bmp[] = {'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // file header
+                                 40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 8, 0, 0, 0,
+                                 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                 0x30, 0x20, 0x10, 0xCC, 0xBB, 0xAA, 0, 0};
+    const fs::path file = folder.path / "preview.bmp";
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bmp), sizeof bmp);
+    const Picture picture = LoadPicture(file.string());
+    ASSERT_EQ(picture.width, 2);
+    ASSERT_EQ(picture.height, 1);
+    EXPECT_EQ(picture.pixels[0], 0x102030u);
+    EXPECT_EQ(picture.pixels[1], 0xAABBCCu);
+}
+
+}  // namespace
+}  // namespace hq::test

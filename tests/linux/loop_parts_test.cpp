@@ -1,0 +1,203 @@
+// The desktop loop's parts that keep time and translate input: window timers, frame pacing,
+// key codes and the letterboxed frame.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <set>
+#include <vector>
+
+#include "platform/linux/FramePacer.h"
+#include "platform/linux/KeyCodes.h"
+#include "platform/linux/LoopTimers.h"
+#include "platform/linux/SdlPresenter.h"
+
+namespace hq::test {
+namespace {
+
+struct TickLog : TimerEvents {
+    std::vector<TimerId> ticks;
+    std::function<void(TimerId)> onTick;
+    void TimerTick(TimerId id) override {
+        ticks.push_back(id);
+        if (onTick) onTick(id);
+    }
+    int Count(TimerId id) const { return int(std::count(ticks.begin(), ticks.end(), id)); }
+};
+
+struct TimerRig {
+    std::uint64_t now = 5000;
+    LoopTimers timers{[this] { return now; }};
+    TickLog log;
+    // Advances the clock in steps of `stepMs`, delivering what falls due after each step.
+    void Run(std::uint64_t ms, std::uint64_t stepMs = 1) {
+        for (std::uint64_t t = 0; t < ms; t += stepMs) {
+            now += stepMs;
+            timers.DeliverDue(log, [] { return false; });
+        }
+    }
+};
+
+TEST(LoopTimers, EachEnabledTimerTicksOncePerInterval) {
+    TimerRig rig;
+    rig.timers.StartTimer(TimerId::Timer1, 1000);
+    rig.timers.StartTimer(TimerId::Timer2, 250);
+    rig.timers.StartTimer(TimerId::TimerMIDI, 1050);
+    rig.Run(4200);
+    EXPECT_EQ(rig.log.Count(TimerId::Timer1), 4);
+    EXPECT_EQ(rig.log.Count(TimerId::Timer2), 16);
+    EXPECT_EQ(rig.log.Count(TimerId::TimerMIDI), 4);
+    EXPECT_EQ(rig.log.Count(TimerId::Timer3), 0) << "a timer never started never ticks";
+    EXPECT_EQ(rig.timers.Ticks(TimerId::Timer2), 16u);
+}
+
+TEST(LoopTimers, ALateLoopGetsOneTickNotABurstAndKeepsThePhase) {
+    TimerRig rig;
+    rig.timers.StartTimer(TimerId::Timer2, 250);
+    rig.Run(1000, 1000);  // the loop stalled for a second: four ticks were due
+    EXPECT_EQ(rig.log.Count(TimerId::Timer2), 1);
+    rig.Run(249);
+    EXPECT_EQ(rig.log.Count(TimerId::Timer2), 1);
+    rig.Run(1);
+    EXPECT_EQ(rig.log.Count(TimerId::Timer2), 2) << "the next tick comes on the original beat";
+}
+
+TEST(LoopTimers, StoppedTimersAndTimersWithoutIntervalStaySilent) {
+    TimerRig rig;
+    rig.timers.StartTimer(TimerId::Timer1, 1000);
+    rig.timers.StartTimer(TimerId::Timer3, 0);
+    rig.Run(500);
+    rig.timers.StopTimer(TimerId::Timer1);
+    rig.Run(2000);
+    EXPECT_TRUE(rig.log.ticks.empty());
+    EXPECT_EQ(rig.timers.MsUntilNext(), -1);
+}
+
+TEST(LoopTimers, AHandlerThatRestartsItsTimerGetsAFullIntervalAndCanStopTheRest) {
+    TimerRig rig;
+    rig.timers.StartTimer(TimerId::Timer1, 1000);
+    rig.timers.StartTimer(TimerId::TimerMIDI, 1000);
+    bool stopped = false;
+    rig.log.onTick = [&](TimerId id) {
+        if (id == TimerId::Timer1) rig.timers.StartTimer(TimerId::Timer1, 400);
+    };
+    rig.Run(1000);
+    EXPECT_EQ(rig.log.ticks, (std::vector<TimerId>{TimerId::Timer1, TimerId::TimerMIDI}));
+    rig.Run(399);
+    EXPECT_EQ(rig.log.Count(TimerId::Timer1), 1);
+    rig.Run(1);
+    EXPECT_EQ(rig.log.Count(TimerId::Timer1), 2);
+
+    // A closed window takes no further tick, even one already due in the same pass.
+    rig.log.ticks.clear();
+    rig.log.onTick = [&](TimerId) { stopped = true; };
+    rig.now += 5000;
+    rig.timers.DeliverDue(rig.log, [&] { return stopped; });
+    EXPECT_EQ(rig.log.ticks.size(), 1u);
+}
+
+TEST(LoopTimers, TheLoopWaitsUntilTheNearestTick) {
+    TimerRig rig;
+    rig.timers.StartTimer(TimerId::Timer1, 1000);
+    rig.timers.StartTimer(TimerId::Timer2, 250);
+    EXPECT_EQ(rig.timers.MsUntilNext(), 250);
+    rig.now += 300;
+    EXPECT_EQ(rig.timers.MsUntilNext(), 0);
+}
+
+TEST(FramePacer, WithoutADisplayThatWaitsFramesComeAtTheRefreshRate) {
+    FramePacer pacer(60, false);
+    std::uint64_t now = 1'000'000;
+    int frames = 0;
+    // One second in 1 ms steps; each frame takes 3 ms to compose and present.
+    for (std::uint64_t end = now + 1'000'000; now < end; now += 1000) {
+        if (pacer.UsUntilFrame(now) == 0) {
+            ++frames;
+            pacer.FramePresented(now + 3000);
+        }
+    }
+    EXPECT_GE(frames, 59);
+    EXPECT_LE(frames, 61);
+}
+
+TEST(FramePacer, AfterAStallItStartsAfreshInsteadOfCatchingUp) {
+    FramePacer pacer(60, false);
+    pacer.FramePresented(0 + 1);
+    pacer.FramePresented(500'000);  // half a second late
+    EXPECT_GT(pacer.UsUntilFrame(500'001), 15'000) << "no burst of frames to make up for the stall";
+}
+
+TEST(FramePacer, ADisplayThatClaimsToWaitButDoesNotIsPacedByTheClock) {
+    FramePacer honest(60, true);
+    std::uint64_t now = 0;
+    for (int i = 0; i < 3 * FramePacer::kJudgedFrames; ++i) {
+        EXPECT_EQ(honest.UsUntilFrame(now), 0);
+        now += 16'667;
+        honest.FramePresented(now);
+    }
+    EXPECT_TRUE(honest.DisplayPaces());
+
+    FramePacer liar(60, true);
+    now = 0;
+    for (int i = 0; i <= FramePacer::kJudgedFrames + 1; ++i) {
+        now += 500;  // presenting returns at once
+        liar.FramePresented(now);
+    }
+    EXPECT_FALSE(liar.DisplayPaces());
+    EXPECT_GT(liar.UsUntilFrame(now), 10'000);
+}
+
+TEST(FramePacer, AnUnknownRefreshRateCountsAsSixty) {
+    EXPECT_EQ(FramePacer(0, false).PeriodUs(), 16'666u);
+    EXPECT_EQ(FramePacer(75, false).PeriodUs(), 13'333u);
+}
+
+TEST(KeyCodes, LettersAreTheirUpperCaseCodesWhateverTheLayout) {
+    EXPECT_EQ(KeyCodeFor(SDLK_n, SDL_SCANCODE_N), 78);
+    EXPECT_EQ(KeyCodeFor(SDLK_p, SDL_SCANCODE_P), 80);
+    EXPECT_EQ(KeyCodeFor(SDLK_q, SDL_SCANCODE_Q), 81);
+    EXPECT_EQ(KeyCodeFor(SDLK_s, SDL_SCANCODE_S), 83);
+    EXPECT_EQ(KeyCodeFor(SDLK_x, SDL_SCANCODE_X), 88);
+    // On AZERTY the key in Q's place types A; the letter on the key counts.
+    EXPECT_EQ(KeyCodeFor(SDLK_a, SDL_SCANCODE_Q), 'A');
+    // A Cyrillic layout's letter keys are known by their place, as Windows knows them.
+    EXPECT_EQ(KeyCodeFor(SDL_Keycode(0x0442), SDL_SCANCODE_N), 78);
+}
+
+TEST(KeyCodes, EveryOtherKeyHasItsOwnCodeApartFromTheMusicKeys) {
+    EXPECT_EQ(KeyCodeFor(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE), 0x1B);
+    EXPECT_EQ(KeyCodeFor(SDLK_RETURN, SDL_SCANCODE_RETURN), 0x0D);
+    EXPECT_EQ(KeyCodeFor(SDLK_SPACE, SDL_SCANCODE_SPACE), 0x20);
+    EXPECT_EQ(KeyCodeFor(SDLK_LSHIFT, SDL_SCANCODE_LSHIFT), 0x10);
+    EXPECT_EQ(KeyCodeFor(SDLK_F1, SDL_SCANCODE_F1), 0x70);
+    EXPECT_EQ(KeyCodeFor(SDLK_5, SDL_SCANCODE_5), '5');
+
+    std::set<int> seen;
+    const std::set<int> musicKeys{78, 80, 81, 83, 88};
+    for (int sc = SDL_SCANCODE_A; sc < SDL_NUM_SCANCODES; ++sc) {
+        const auto scancode = SDL_Scancode(sc);
+        const SDL_Keycode symbol = SDL_SCANCODE_TO_KEYCODE(scancode);
+        const int code = KeyCodeFor(symbol, scancode);
+        const bool isMusicKey = scancode == SDL_SCANCODE_N || scancode == SDL_SCANCODE_P || scancode == SDL_SCANCODE_Q ||
+                                scancode == SDL_SCANCODE_S || scancode == SDL_SCANCODE_X;
+        EXPECT_EQ(musicKeys.count(code) == 1, isMusicKey) << "scancode " << sc;
+        EXPECT_GT(code, 0);
+        seen.insert(code);
+    }
+    EXPECT_GT(seen.size(), 200u) << "keys without a name still get codes of their own";
+}
+
+TEST(FitRect, TheFrameFillsTheScreenWithBarsWhereTheProportionsDiffer) {
+    EXPECT_EQ(FitRect(800, 600, 1024, 768), (ScreenRect{0, 0, 1024, 768}));
+    EXPECT_EQ(FitRect(800, 600, 1920, 1080), (ScreenRect{240, 0, 1440, 1080}));
+    EXPECT_EQ(FitRect(800, 600, 1280, 1024), (ScreenRect{0, 32, 1280, 960}));
+    EXPECT_EQ(FitRect(800, 600, 800, 600), (ScreenRect{0, 0, 800, 600}));
+    EXPECT_EQ(FitRect(800, 600, 0, 600), ScreenRect{});
+    const ScreenRect odd = FitRect(800, 600, 1366, 768);
+    EXPECT_EQ(odd.h, 768);
+    EXPECT_EQ(odd.w, 1024);
+    EXPECT_EQ(odd.x, 171);
+}
+
+}  // namespace
+}  // namespace hq::test
