@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -24,6 +25,15 @@ bool X11HasDirectRendering() {
                         XQueryExtension(display, "DRI2", &opcode, &event, &error);
     XCloseDisplay(display);
     return direct;
+}
+
+// SDL falls back to drawing into memory when no display answers; for a screen saver that is no
+// display at all, unless someone asked for it by name.
+bool ShowsNothing() {
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (asked && *asked) return false;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return !driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
 }
 
 bool SoftwareRendererPreferred() {
@@ -66,6 +76,10 @@ bool SdlPresenter::Open(int width, int height) {
     if (m_nativeWindow) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     m_videoUp = true;
+    if (ShowsNothing()) {
+        Close();
+        return false;
+    }
     const bool opened = m_nativeWindow ? OpenEmbedded() : OpenFullScreen();
     if (opened) {
         m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
