@@ -250,8 +250,21 @@ wxWindow* SetupWindow::BuildSettingsPage(wxNotebook* book) {
     columns->Add(left, 1, wxEXPAND | wxALL, 6);
     columns->Add(right, 1, wxEXPAND | wxTOP | wxBOTTOM | wxRIGHT, 6);
     page->SetSizer(columns);
-    // The note wraps to whatever width the right column gets at the dialog's design width.
-    note->Wrap(kDesignWidth / 2 - 60);
+    // Wrapped narrow for a start; once the page has its size the note takes the whole width its
+    // group got.
+    m_noteWrap = kDesignWidth / 2 - 60;
+    note->Wrap(m_noteWrap);
+    page->Bind(wxEVT_SIZE, [this, page, note](wxSizeEvent& event) {
+        event.Skip();
+        page->CallAfter([this, page, note] {
+            const int width = note->GetParent()->GetClientSize().x - note->GetPosition().x - 8;
+            if (width <= m_noteWrap) return;
+            m_noteWrap = width;
+            note->SetLabel(kFontsNote);
+            note->Wrap(width);
+            page->Layout();
+        });
+    });
     return page;
 }
 

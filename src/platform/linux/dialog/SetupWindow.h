@@ -46,6 +46,7 @@ private:
     wxSlider* m_mouseS = nullptr;
     wxChoice* m_fonts = nullptr;
     wxComboBox* m_soundOff = nullptr;
+    int m_noteWrap = 0;  // the width the font note is wrapped to
     HelpFrame* m_help = nullptr;
     bool m_mirroring = false;  // set while the view copies state, so its own events are ignored
 };
