@@ -450,6 +450,15 @@ TEST(SetupHelp, AFileOverOneMebibyteIsCutThereAndSaysSo) {
     EXPECT_EQ(text.substr(0, kHelpFileLimit), std::string(kHelpFileLimit, 'b'));
     EXPECT_EQ(text.find("TAIL"), std::string::npos);
     EXPECT_NE(text.find("longer than 1 MiB"), std::string::npos);
+
+    // A cut inside a two-byte character keeps whole characters only.
+    std::string accents = "x";
+    while (accents.size() <= kHelpFileLimit) accents += "\xC3\xA9";
+    rig.system.Files["/assets/help.txt"] = accents;
+    rig.dialog.ClickHelp();
+    const std::string& cut = rig.dialog.Help()->text;
+    EXPECT_EQ(cut.substr(0, kHelpFileLimit - 1), accents.substr(0, kHelpFileLimit - 1));
+    EXPECT_EQ(cut[kHelpFileLimit - 1], '\r') << "the lead byte of the split character is dropped";
 }
 
 TEST(SetupHelp, HelpTwiceRereadsIntoTheSameWindowAndCloseUnloadsIt) {
