@@ -280,10 +280,9 @@ def dectree(frame):
             bulbs.append((x, y + sag, index))
             index += 1
     defs = pine_group() + "".join(glow(f"g{i}", c[0], 0.75) for i, c in enumerate(colours)) + glow("star", WARM_PALE, 0.85)
-    body = f'''  <path d="M14,119 C16,114 30,112 42,112 C54,112 68,114 70,119 C62,123 22,123 14,119 Z" fill="{SNOW_MID}"
+    body = f'''  <use xlink:href="#pine" transform="translate(42 14)" stroke-width="2"/>
+  <path d="M29,121 C31,116.5 37,115.5 42,115.5 C47,115.5 53,116.5 55,121 C48,123 36,123 29,121 Z" fill="{SNOW}"
         stroke="{PLUM}" stroke-width="2" stroke-linejoin="round"/>
-  <use xlink:href="#pine" transform="translate(42 14)" stroke-width="2"/>
-  <path d="M21,118 C28,115 40,115 48,116 C40,118 30,119 21,118 Z" fill="{SNOW}"/>
 '''
     # The wire, swinging from bulb to bulb on each tier.
     wires = []
