@@ -271,7 +271,7 @@ def dectree(frame):
     colours = [(RED, RED_DARK), (WARM, WOOD_LIT), (BLUE_BULB, BLUE_BULB_OFF), (WARM_DEEP, WOOD)]
     bulbs = []
     index = 0
-    for (top, bottom, half_width), count in zip(PINE_TIERS, (2, 3, 4, 5)):
+    for (top, bottom, half_width), count in zip(PINE_TIERS, (2, 4, 5, 6)):
         y = 14 + bottom - 5
         span = half_width * 0.78
         for k in range(count):
@@ -295,11 +295,11 @@ def dectree(frame):
         on_colour, off_colour = colours[i % 4]
         lit = (i + frame) % 3 != 0
         if lit:
-            body += f'  <circle cx="{num(x)}" cy="{num(y + 2)}" r="5" fill="url(#g{i % 4})"/>\n'
-        body += (f'  <ellipse cx="{num(x)}" cy="{num(y + 2)}" rx="1.9" ry="2.4" fill="{on_colour if lit else off_colour}" '
+            body += f'  <circle cx="{num(x)}" cy="{num(y + 2.5)}" r="6.5" fill="url(#g{i % 4})"/>\n'
+        body += (f'  <ellipse cx="{num(x)}" cy="{num(y + 2.5)}" rx="2.3" ry="2.9" fill="{on_colour if lit else off_colour}" '
                  f'stroke="{PLUM}" stroke-width="1.2"/>\n')
         if lit:
-            body += f'  <circle cx="{num(x - 0.6)}" cy="{num(y + 1.2)}" r="0.6" fill="{CANDY}"/>\n'
+            body += f'  <circle cx="{num(x - 0.7)}" cy="{num(y + 1.5)}" r="0.7" fill="{CANDY}"/>\n'
     star_r = [13, 16, 11][frame]
     body += f'''  <circle cx="42" cy="12" r="{star_r}" fill="url(#star)"/>
   <path d="M42,2.5 L44.6,8.2 L50.8,8.8 L46.1,12.9 L47.5,19 L42,15.8 L36.5,19 L37.9,12.9 L33.2,8.8 L39.4,8.2 Z"
@@ -333,27 +333,25 @@ def wreath(frame):
     glints = [((9, 16), (31, 27)), ((12, 30), (30, 13)), ((8, 24), (26, 31))][frame]
     bow_shine = ["M13.5,33.5 L16,34.5", "M25,33 L27.5,32", "M14,36 L16,35.5"][frame]
     defs = glow("candleGlow", WARM, 0.8) + glow("glint", WARM_PALE, 0.9)
+    ring = f"M{cx - 15.5},{cy} A15.5,15.5 0 1 0 {cx + 15.5},{cy} A15.5,15.5 0 1 0 {cx - 15.5},{cy} Z M{cx - 8.2},{cy} A8.2,8.2 0 1 1 {cx + 8.2},{cy} A8.2,8.2 0 1 1 {cx - 8.2},{cy} Z"
     body = f'''  <g stroke="{PLUM}" stroke-width="2" stroke-linejoin="round" stroke-linecap="round">
-    <!-- Hook and ribbon loop it hangs by. -->
+    <!-- Ribbon loop it hangs by. -->
     <path d="M17,5 C17,1.5 23,1.5 23,5" fill="none" stroke="{RED_MID}" stroke-width="1.6"/>
-    <circle cx="{cx}" cy="{cy}" r="15.5" fill="{PINE}"/>
-    <circle cx="{cx}" cy="{cy}" r="8.2" fill="none"/>
+    <path d="{ring}" fill="{PINE}" fill-rule="evenodd"/>
   </g>
   <g stroke="{PLUM}" stroke-width="0.8">
 {"".join(leaves)}  </g>
-  <g fill="none" stroke="{PLUM}" stroke-width="2">
-    <circle cx="{cx}" cy="{cy}" r="15.5"/>
-    <circle cx="{cx}" cy="{cy}" r="8.2" fill="none"/>
-  </g>
+  <path d="{ring}" fill="none" stroke="{PLUM}" stroke-width="2"/>
   <!-- Snow on the upper rim. -->
-  <path d="M6.2,15 C8,8.5 14,5.2 20,5.2 C26,5.2 31,8 33.5,13 C31,12.2 29.5,13.5 27.5,12 C25,10 22,9.6 20,10.2
-           C16,10.4 13,12 11.5,14.2 C9.5,13.6 8,15.5 6.2,15 Z" fill="{SNOW}" stroke="{PLUM}" stroke-width="1.5"
-        stroke-linejoin="round"/>
+  <path d="M7.5,12.5 C10.5,7.5 15,5.3 20,5.3 C25,5.3 29.5,7.5 32.5,12.5 C30.5,12.6 29.5,13.6 28,12.6
+           C26,10.3 23,9.4 20,9.4 C17,9.4 14,10.3 12,12.6 C10.5,13.6 9.5,12.6 7.5,12.5 Z" fill="{SNOW}"
+        stroke="{PLUM}" stroke-width="1.5" stroke-linejoin="round"/>
   <g fill="{RED}" stroke="{PLUM}" stroke-width="1">
 {berries}  </g>
   <!-- Candle in the ring. -->
-  <circle cx="20" cy="18" r="{num(flame[1])}" fill="url(#candleGlow)"/>
-  <rect x="18" y="20" width="4" height="8" fill="{CANDY}" stroke="{PLUM}" stroke-width="1.2"/>
+  <circle cx="20" cy="19" r="{num(flame[1])}" fill="url(#candleGlow)"/>
+  <rect x="18" y="20" width="4" height="10" fill="{CANDY}" stroke="{PLUM}" stroke-width="1.2"/>
+  <path d="M21,21 V29" stroke="{SNOW_MID}" stroke-width="1.2"/>
   <path d="{flame[0]}" fill="{WARM}" stroke="{PLUM}" stroke-width="1"/>
   <circle cx="{glints[0][0]}" cy="{glints[0][1]}" r="3" fill="url(#glint)"/>
   <circle cx="{glints[1][0]}" cy="{glints[1][1]}" r="3" fill="url(#glint)"/>
@@ -449,15 +447,17 @@ def flake_arms(shape, r):
 
 def flake(shape, size, kind):
     c = size / 2
-    outline = 1.5 if size >= 7 else 1.0
-    core = max(0.9, size / 9)
+    # Thin arms and a light rim: a heavy outline would turn a small flake into a grey ring on snow.
+    # Odd sizes put the centre on a pixel centre, so the upright arms stay crisp.
+    outline = 1.5 if size >= 13 else 1.0
+    core = 1.0
     r = c - outline / 2 - core / 2 - 0.1
     extras = ""
     if shape == 3:
+        r *= 0.8
         extras = "".join(
             f'<circle cx="{num(math.cos(math.radians(60 * k - 90)) * r)}" cy="{num(math.sin(math.radians(60 * k - 90)) * r)}" '
-            f'r="{num(core * 0.9)}"/>' for k in range(6))
-        r *= 0.82
+            f'r="{num(core * 1.1)}"/>' for k in range(6))
     if shape == 4:
         extras = "".join(
             f'<circle cx="{num(math.cos(math.radians(60 * k - 90)) * r * 0.55)}" cy="{num(math.sin(math.radians(60 * k - 90)) * r * 0.55)}" '
@@ -478,7 +478,7 @@ def flake(shape, size, kind):
                 f'    <circle r="{num(max(0.7, c * 0.45))}" fill="{SNOW}"/>\n  </g>\n')
     else:
         body = (f'  <g transform="translate({num(c)} {num(c)})" stroke-linecap="round" stroke-linejoin="round">\n'
-                f'    <g stroke="{PLUM}" stroke-opacity="0.75" fill="{PLUM}" fill-opacity="0.75" '
+                f'    <g stroke="{PLUM}" fill="{PLUM}" opacity="{0.7 if size >= 13 else 0.55}" '
                 f'stroke-width="{num(core + outline)}">\n'
                 f'      <path d="{arms}" fill="none"/>{extras}\n    </g>\n'
                 f'    <g stroke="{SNOW}" fill="{SNOW}" stroke-width="{num(core)}">\n'
@@ -489,8 +489,8 @@ def flake(shape, size, kind):
 
 FLAKE_SIZES = {
     "tinyflake": ("tiny", [3, 4, 5, 4, 3, 5, 4, 4, 5]),
-    "smflake": ("small", [7, 8, 9, 10, 8, 7, 9, 8, 10]),
-    "flake": ("big", [16, 14, 18, 20, 15, 17, 13, 19, 16]),
+    "smflake": ("small", [7, 9, 9, 9, 7, 7, 9, 7, 9]),
+    "flake": ("big", [15, 13, 17, 19, 15, 17, 13, 19, 17]),
 }
 
 
