@@ -56,11 +56,12 @@ def glow(gid, colour, opacity=0.7):
 # the chimney sit there. Frames: the smoke curls up, the window light flickers.
 
 def house(frame):
-    smoke = [
-        ["M45,16 C41,12 47,9 43,5 C40,2 44,0 42,-3", "M47,15 C52,12 49,8 53,5"],
-        ["M45,16 C48,12 42,9 45,5 C48,2 43,0 45,-3", "M43,15 C39,12 41,8 37,6"],
-        ["M45,16 C42,13 45,10 42,7 C39,4 42,1 39,-2", "M46,16 C51,14 52,10 49,6"],
-    ][frame]
+    # Puffs rising from the chimney, drifting a little each frame.
+    # The chimney stands low on the roof so the smoke has room below the picture's top edge, and the
+    # smoke leans right, away from the sledders who wait just above the house's left corner.
+    smoke = [[(36, 23, 2.4), (39, 17, 3.2), (37.5, 10.5, 3.8)],
+             [(35.5, 23.5, 2.2), (37.5, 17.5, 3), (40.5, 11, 3.6)],
+             [(36.5, 23, 2.6), (35.5, 16.5, 3.2), (38.5, 10, 4)]][frame]
     glow_opacity = [0.55, 0.75, 0.62][frame]
     pane = [WARM, WARM_PALE, WARM][frame]
     defs = glow("windowGlow", WARM, 0.8) + glow("porchGlow", WARM_DEEP, 0.55)
@@ -97,11 +98,11 @@ def house(frame):
     <rect x="104" y="72" width="19" height="22" fill="{pane}"/>
     <path d="M113.5,72 V94 M104,83 H123" stroke="{WOOD_DARK}" stroke-width="2"/>
     <!-- Chimney, then the roof with its thick snow cover. -->
-    <path d="M40,17 H50 V40 H40 Z" fill="{RED_MID}"/>
-    <path d="M46,17 H50 V40 H46 Z" fill="{RED_DARK}" stroke="none"/>
-    <path d="M40,24 H50 M40,31 H50" stroke="{RED_DARK}" stroke-width="1"/>
-    <path d="M40,17 H50 V40 H40 Z" fill="none"/>
-    <path d="M38.5,18 C38,13 52,13 51.5,18 C48,19.5 42,19.5 38.5,18 Z" fill="{SNOW}"/>
+    <path d="M31,27 H41 V50 H31 Z" fill="{RED_MID}"/>
+    <path d="M37,27 H41 V50 H37 Z" fill="{RED_DARK}" stroke="none"/>
+    <path d="M31,34 H41 M31,41 H41" stroke="{RED_DARK}" stroke-width="1"/>
+    <path d="M31,27 H41 V50 H31 Z" fill="none"/>
+    <path d="M29.5,28 C29,23 43,23 42.5,28 C39,29.5 33,29.5 29.5,28 Z" fill="{SNOW}"/>
     <path d="M-4,64 L75,2 L154,64 L146,66 L75,11 L4,66 Z" fill="{WOOD}"/>
     <path d="M-6,63 C-4,58 40,24 75,-1 C110,24 150,55 156,63 C150,67 144,62 138,66 C130,58 100,34 75,15
              C50,34 20,58 12,66 C6,69 2,63 -6,63 Z" fill="{SNOW}"/>
@@ -112,10 +113,8 @@ def house(frame):
     <path d="M2,64 C3,68 5,70 5,72 M14,64 C15,67 16,68 16,70" fill="none" stroke="{ICE_LINE}" stroke-width="1.5"/>
   </g>
   <!-- Smoke from the chimney. -->
-  <g fill="none" stroke="{SNOW_MID}" stroke-width="3" stroke-linecap="round" opacity="0.75">
-    <path d="{smoke[0]}"/>
-    <path d="{smoke[1]}" stroke-width="2"/>
-  </g>
+  <g fill="{SNOW_MID}" stroke="{SNOW_SHADOW}" stroke-width="1.2" opacity="0.9">
+{"".join(f'    <circle cx="{num(x)}" cy="{num(y)}" r="{num(r)}"/>{chr(10)}' for x, y, r in smoke)}  </g>
 '''
     return svg(150, 130, f"House at the right edge (screen (748,50)), frame {frame + 1}: only its left "
                "52 px are on screen.", body, defs)
