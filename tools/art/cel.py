@@ -93,6 +93,7 @@ class Pic:
         self.defs, self.body = [], []
         self.n = 0
         self.T = [IDENT]
+        self.sw = 2.0  # outline width for this picture's parts
 
     # --- transforms -----------------------------------------------------------------
     def push(self, m):
@@ -172,9 +173,10 @@ class Pic:
     def raw(self, s):
         self.body.append(s)
 
-    def fill(self, shape, fill, shade=None, hi=None, d=None, sw=2.0, hi_box=None, outline=True,
+    def fill(self, shape, fill, shade=None, hi=None, d=None, sw=None, hi_box=None, outline=True,
              opacity=None):
         """A closed part: flat fill, a shadow crescent bottom-right, a highlight top-left."""
+        sw = self.sw if sw is None else sw
         x0, y0, x1, y1 = shape.bbox()
         w, h = x1 - x0, y1 - y0
         op = f' opacity="{fmt(opacity)}"' if opacity is not None else ''
@@ -208,8 +210,9 @@ class Pic:
             self.body.append(f'<path d="{shape.d}" fill="none" stroke="{OUT}" '
                              f'stroke-width="{fmt(sw)}" stroke-linejoin="round"{op}/>')
 
-    def limb(self, shape, width, fill, shade=None, sw=2.0, d=None, cap='round'):
+    def limb(self, shape, width, fill, shade=None, sw=None, d=None, cap='round'):
         """An open stroke with an outline: arms, legs, sticks, scarves ends."""
+        sw = self.sw if sw is None else sw
         self.body.append(f'<path d="{shape.d}" fill="none" stroke="{OUT}" '
                          f'stroke-width="{fmt(width + 2 * sw)}" stroke-linecap="{cap}" '
                          f'stroke-linejoin="round"/>')
@@ -265,3 +268,30 @@ class Pic:
     def save(self, path):
         with open(path, 'w') as f:
             f.write(self.svg())
+
+
+def ik(s, t, a, b, bend=1):
+    """Elbow (or knee) of a two-segment limb from s toward t with segment lengths a and b;
+    bend picks the side the joint pokes out to (+1: left of the s->t direction)."""
+    dx, dy = t[0] - s[0], t[1] - s[1]
+    d = math.hypot(dx, dy)
+    d = max(1e-6, min(d, a + b - 1e-3))
+    x = (a * a - b * b + d * d) / (2 * d)
+    h = math.sqrt(max(0.0, a * a - x * x))
+    ux, uy = dx / d, dy / d
+    return (s[0] + ux * x + bend * uy * h, s[1] + uy * x - bend * ux * h)
+
+
+def toward(s, t, length):
+    dx, dy = t[0] - s[0], t[1] - s[1]
+    d = math.hypot(dx, dy) or 1
+    return (s[0] + dx / d * length, s[1] + dy / d * length)
+
+
+def star_pts(x, y, r, inner=0.38, n=4, rot=0):
+    pts = []
+    for k in range(2 * n):
+        a = math.radians(rot - 90 + k * 180 / n)
+        rr = r if k % 2 == 0 else r * inner
+        pts.append((x + rr * math.cos(a), y + rr * math.sin(a), 'c'))
+    return pts

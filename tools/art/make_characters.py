@@ -8,8 +8,10 @@ OUT = os.path.normpath(os.path.join(HERE, '..', '..', 'assets', 'art'))
 
 import peng_skate
 import peng_fish
+import peng_ride
+import elf_scenes
 
-MODULES = [peng_skate, peng_fish]
+MODULES = [peng_skate, peng_fish, peng_ride, elf_scenes]
 
 if __name__ == '__main__':
     only = sys.argv[1:]

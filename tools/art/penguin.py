@@ -39,19 +39,30 @@ def foot(p, x, y, angle=0, skate=False, blade=ICE_LINE):
     p.pop()
 
 
-def body(p, eyes='open', beak='closed', belly_shift=0.0, look=(0, 0)):
-    """Body, tuxedo front, face. Canonical units; caller has pushed the placement."""
-    b = p.blob([(0, -100), (17, -95), (25, -78), (29, -50), (31, -26), (24, -6), (4, -1),
-                (-18, -3), (-30, -18), (-32, -44), (-28, -72), (-18, -94)])
+def body(p, eyes='open', beak='closed', belly_shift=0.0, look=(0, 0), frontal=False):
+    """Body, tuxedo front, face. Canonical units; caller has pushed the placement.
+    frontal: face the viewer squarely (the riders coming down the hill)."""
+    if frontal:
+        half = [(0, -100), (16, -96), (26, -80), (30, -52), (31, -26), (24, -7), (0, -2)]
+        b = p.blob(half + [(-x, y) for x, y in reversed(half[1:-1])])
+    else:
+        b = p.blob([(0, -100), (17, -95), (25, -78), (29, -50), (31, -26), (24, -6), (4, -1),
+                    (-18, -3), (-30, -18), (-32, -44), (-28, -72), (-18, -94)])
     p.fill(b, PBLACK, None, PBLACK_HI, hi_box=None)
     bs = belly_shift
-    front = p.blob([(-7 + bs, -83), (-16 + bs, -89), (-25 + bs, -82), (-25 + bs, -68),
-                    (-28 + bs, -46), (-26 + bs, -22), (-17 + bs, -7), (-2 + bs, -4),
-                    (12 + bs, -10), (18 + bs, -28), (18 + bs, -52), (13 + bs, -70),
-                    (11 + bs, -83), (3 + bs, -89)])
+    if frontal:
+        half = [(0, -83), (9, -89), (19, -83), (20, -68), (23, -46), (21, -22), (12, -8), (0, -5)]
+        front = p.blob(half + [(-x, y) for x, y in reversed(half[1:-1])])
+    else:
+        front = p.blob([(-7 + bs, -83), (-16 + bs, -89), (-25 + bs, -82), (-25 + bs, -68),
+                        (-28 + bs, -46), (-26 + bs, -22), (-17 + bs, -7), (-2 + bs, -4),
+                        (12 + bs, -10), (18 + bs, -28), (18 + bs, -52), (13 + bs, -70),
+                        (11 + bs, -83), (3 + bs, -89)])
     p.fill(front, SNOW, SNOW_MID, None, d=4)
     lx, ly = look
     ex1, ex2, ey = -15 + bs + lx, 1 + bs + lx, -77 + ly
+    if frontal:
+        ex1, ex2 = -9 + lx, 9 + lx
     if eyes == 'open':
         p.eye(ex1, ey, 3.6)
         p.eye(ex2, ey - 0.5, 3.4)
@@ -67,7 +78,16 @@ def body(p, eyes='open', beak='closed', belly_shift=0.0, look=(0, 0)):
         p.stroke(p.curve([(ex2 + 4, ey - 2), (ex2 - 3, ey), (ex2 + 4, ey + 2)]), OUT, 2.0)
     # rosy cheeks
     p.fill(p.ell(ex1 - 5, ey + 8, 4, 2.4), CHEEK, None, outline=False, opacity=0.8)
-    p.fill(p.ell(ex2 + 6, ey + 7.5, 3.6, 2.2), CHEEK, None, outline=False, opacity=0.8)
+    p.fill(p.ell(ex2 + (5 if frontal else 6), ey + 7.5 + (0.5 if frontal else 0), 3.6 if not frontal else 4, 2.2),
+           CHEEK, None, outline=False, opacity=0.8)
+    if frontal:
+        bx, by = (ex1 + ex2) / 2, ey + 5
+        if beak == 'open':
+            p.fill(p.blob([(bx - 7, by - 1.5), (bx + 7, by - 1.5), (bx, by + 3.5)]), BEAK, BEAK_SH, d=1)
+            p.fill(p.blob([(bx - 5, by + 4.5), (bx + 5, by + 4.5), (bx, by + 10)]), BEAK, BEAK_SH, d=1)
+        else:
+            p.fill(p.blob([(bx - 7, by - 1.5), (bx + 7, by - 1.5), (bx, by + 7.5)]), BEAK, BEAK_SH, d=1.2)
+        return
     bx, by = (ex1 + ex2) / 2 - 2.5, ey + 5
     if beak == 'open':
         p.fill(p.blob([(bx - 8, by - 1), (bx + 5, by - 2), (bx - 1, by + 3.5)]), BEAK, BEAK_SH, d=1)
