@@ -10,8 +10,9 @@ import peng_skate
 import peng_fish
 import peng_ride
 import elf_scenes
+import reindeer
 
-MODULES = [peng_skate, peng_fish, peng_ride, elf_scenes]
+MODULES = [peng_skate, peng_fish, peng_ride, elf_scenes, reindeer]
 
 if __name__ == '__main__':
     only = sys.argv[1:]
