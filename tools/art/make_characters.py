@@ -11,8 +11,9 @@ import peng_fish
 import peng_ride
 import elf_scenes
 import reindeer
+import fight
 
-MODULES = [peng_skate, peng_fish, peng_ride, elf_scenes, reindeer]
+MODULES = [peng_skate, peng_fish, peng_ride, elf_scenes, reindeer, fight]
 
 if __name__ == '__main__':
     only = sys.argv[1:]
