@@ -12,8 +12,9 @@ import peng_ride
 import elf_scenes
 import reindeer
 import fight
+import santa
 
-MODULES = [peng_skate, peng_fish, peng_ride, elf_scenes, reindeer, fight]
+MODULES = [peng_skate, peng_fish, peng_ride, elf_scenes, reindeer, fight, santa]
 
 if __name__ == '__main__':
     only = sys.argv[1:]
