@@ -13,8 +13,9 @@ import elf_scenes
 import reindeer
 import fight
 import santa
+import mrs_santa
 
-MODULES = [peng_skate, peng_fish, peng_ride, elf_scenes, reindeer, fight, santa]
+MODULES = [peng_skate, peng_fish, peng_ride, elf_scenes, reindeer, fight, santa, mrs_santa]
 
 if __name__ == '__main__':
     only = sys.argv[1:]

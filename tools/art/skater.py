@@ -31,8 +31,8 @@ def boot(p, ankle, angle, color, shade, cuff=None, cuff_sh=None, scale=1.0):
     p.pop()
 
 
-def limb2(p, a, b, hand, width, color, shade, bend, l1, l2):
-    el = ik(a, hand, l1, l2, bend)
+def limb2(p, a, b, hand, width, color, shade, bend, l1, l2, elbow=None):
+    el = elbow or ik(a, hand, l1, l2, bend)
     p.limb(p.curve([a, el, hand]), width, color, shade)
     return el
 
