@@ -14,8 +14,9 @@ import reindeer
 import fight
 import santa
 import mrs_santa
+import snowman
 
-MODULES = [peng_skate, peng_fish, peng_ride, elf_scenes, reindeer, fight, santa, mrs_santa]
+MODULES = [peng_skate, peng_fish, peng_ride, elf_scenes, reindeer, fight, santa, mrs_santa, snowman]
 
 if __name__ == '__main__':
     only = sys.argv[1:]
