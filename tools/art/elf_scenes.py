@@ -26,7 +26,7 @@ def jack_and_present(p, ram=0):
     p.fill(p.rrect(41, g - 15, 16, 12.5, 3), GOLD, GOLD_SH, GOLD_HI, sw=1.8, d=1.6)
     p.stroke(p.curve([(41.5, g - 10.5), (56.5, g - 10.5)]), GOLD_SH, 1.2)
     # the present on the saddle
-    bx0, by1 = 33, top
+    bx0, by1 = 31, top
     p.fill(p.rrect(bx0, by1 - 21, 30, 21, 1.6), RED, RED_SH, RED_HI, d=3)
     p.fill(p.poly([(bx0 + 13, by1 - 21), (bx0 + 18, by1 - 21), (bx0 + 18, by1), (bx0 + 13, by1)]),
            GOLD, None, None, sw=1.4)
@@ -100,7 +100,7 @@ def elf_jack(frame):
                 feet=((-6, 0), (7, 0)), hands=(grip_far, grip_near),
                 face={1: 'grit', 2: 'grit', 3: 'smile'}[frame],
                 eyes={1: 'strain', 2: 'open', 3: 'open'}[frame],
-                tilt={1: -3, 2: 4, 3: 8}[frame], hat_flop={1: -1, 2: 1, 3: 2.5}[frame],
+                tilt={1: -3, 2: 4, 3: 8}[frame], hat_flop={1: -3, 2: 1, 3: 2.5}[frame],
                 near_bend=1, far_bend=1)
     jack_and_present(p)
     E.place(p, origin[0], origin[1], s)
@@ -157,13 +157,13 @@ def hammer(p, hand, angle):
 
 def elf_work(frame):
     p = Pic(WW, WH, f'ElfWork{frame}')
-    s = 0.84
+    s = 0.8
     origin = (49, WGROUND)
     bench(p)
     train(p, 12, 37)
     # the elf faces left, toward the bench: mirrored, so local +x points to the viewer's left
     if frame == 1:
-        hand = (47, 14)
+        hand = (47, 17)
         angle = -25
     else:
         hand = (37, 25)
@@ -173,7 +173,7 @@ def elf_work(frame):
     far_hand = ((origin[0] - 35) / s, (34 - origin[1]) / s)
     pose = dict(feet=((-5, 0), (6, 0)), hands=(far_hand, (lx, ly)), near_bend=1 if frame == 1 else -1,
                 far_bend=1, face='smile' if frame == 1 else 'open', bow=-3 if frame == 1 else 10,
-                tilt=-5 if frame == 1 else 6, hat_flop=-2.5 if frame == 1 else 1,
+                tilt=-5 if frame == 1 else 2, hat_flop=-2.5 if frame == 1 else 3,
                 eyes='open')
     E.place(p, origin[0], origin[1], s, mirror=True)
     E.elf(p, E.RED_ELF, pose)

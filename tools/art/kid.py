@@ -149,15 +149,15 @@ def kid(p, look, pose):
     hipy = -13 + drop
     if pose.get('sit'):
         # seated: legs stretched toward the viewer's right, boots up
-        leg(p, (3, hipy), (13, hipy + 1), look, -1)
-        boot(p, 14, hipy + 3, look, -80)
+        leg(p, (3, hipy), (14, -5.5), look, -1)
+        boot(p, 15, -3.5, look, -55)
     else:
         leg(p, (3 + hx, hipy), (fa[0], fa[1] - 1.5), look, 1)
         boot(p, fa[0], fa[1], look)
     arm(p, sh_far, far_hand, look, pose.get('far_bend', 1), pose.get('far_ball', False))
     if pose.get('sit'):
-        leg(p, (-2.5, hipy), (9, hipy + 2.5), look, -1)
-        boot(p, 10, hipy + 4.5, look, -70)
+        leg(p, (-2.5, hipy), (10, -4.5), look, -1)
+        boot(p, 11, -2.5, look, -45)
     else:
         leg(p, (-2.5 + hx, hipy), (fn[0], fn[1] - 1.5), look, 1)
         boot(p, fn[0], fn[1], look)

@@ -143,7 +143,7 @@ def picture(n, turned):
     pose = dict(POSES[n])
     if turned:
         pose.update(B_CHANGES[n])
-    m = (0.95, 0, 0, 0.95, 80, 112)
+    m = (0.95, 0, 0, 0.95, 80, 110)
     if turned:
         m = mat_mul(m, (-1, 0, 0, 1, 0, 0))
     p.push(m)

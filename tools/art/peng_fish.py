@@ -10,7 +10,7 @@ from cel import *
 import penguin as pg
 
 W, H = 90, 100
-FEET = (60, 88)
+FEET = (64, 88)
 S = 0.6
 
 
@@ -75,39 +75,34 @@ def flipper_tip(p, pivot, angle, length=34):
 def frame(name, f):
     p = Pic(W, H, name)
     # per-frame pose: body bob/lean, flippers, face, rod, what is at the line's end
+    # the water of the hole starts right at the picture's bottom edge, around x 28..40
+    wx = 31
     cfg = dict(bob=0, lean=0, far=45, near=-8, eyes='open', beak='closed', look=(0, 0),
-               rod_angle=20, rod_len=19, bend=0, float_at=(18, 95), line_end=(18, 94),
-               taut=False, fish=None, splash=None, ripples=(), held_fish=False, sweat=False,
-               hat_tilt=-4, rod_grip=None)
-    if f == 2:
-        cfg.update(bob=0, ripples=((18, 97, 5),))
-    elif f == 3:
-        cfg.update(bob=1, float_at=(18, 97), line_end=(18, 96), hat_tilt=-3,
-                   ripples=((18, 98, 8),))
-    elif f == 4:  # the float ducks under: a nibble
-        cfg.update(bob=0, eyes='wide', float_at=None, line_end=(18, 99), taut=True, bend=4,
-                   ripples=((18, 98, 6), (18, 98, 10)), lean=-3, look=(-1, 1))
+               rod_angle=60, rod_len=20, bend=0, line_end=(wx, 100), taut=False, fish=None,
+               splash=None, held_fish=False, sweat=False, hat_tilt=-4)
+    if f == 3:
+        cfg.update(bob=1, bend=2, hat_tilt=-3, look=(0, 1))
+    elif f == 4:  # a nibble: the tip dips, the line snaps taut
+        cfg.update(eyes='wide', taut=True, bend=8, lean=-3, look=(-1, 1), splash=(wx, 99, 0.4))
     elif f == 5:  # the rod bends hard toward the hole
-        cfg.update(eyes='wide', float_at=None, line_end=(18, 99), taut=True, bend=9, lean=-8,
-                   far=38, near=60, ripples=((18, 98, 9),), splash=(18, 97, 0.5), look=(-1, 2))
+        cfg.update(eyes='wide', taut=True, bend=15, lean=-8, far=36, near=60, splash=(wx, 99, 0.6),
+                   look=(-1, 2))
     elif f == 6:  # leaning back, heaving
-        cfg.update(eyes='squint', float_at=None, line_end=(18, 99), taut=True, bend=8, lean=8,
-                   far=55, near=40, rod_angle=32, splash=(18, 97, 0.7), beak='open')
+        cfg.update(eyes='squint', taut=True, bend=12, lean=8, far=55, near=40, rod_angle=66,
+                   splash=(wx, 99, 0.8), beak='open')
     elif f == 7:  # the big struggle, held for a while
-        cfg.update(eyes='squint', float_at=None, line_end=(18, 99), taut=True, bend=12, lean=9,
-                   far=62, near=50, rod_angle=40, splash=(18, 97, 0.9), beak='open', sweat=True,
-                   hat_tilt=4)
+        cfg.update(eyes='squint', taut=True, bend=18, lean=10, far=62, near=50, rod_angle=70,
+                   splash=(wx, 99, 1.0), beak='open', sweat=True, hat_tilt=4)
     elif f == 8:  # out it comes
-        cfg.update(eyes='wide', float_at=None, line_end=(16, 66), taut=True, bend=-2, lean=10,
-                   far=80, near=30, rod_angle=62, rod_len=22, fish=(16, 73, -70, 1.0), splash=(18, 97, 1.0),
+        cfg.update(eyes='wide', line_end=(27, 72), taut=True, bend=-2, lean=10, far=80, near=30,
+                   rod_angle=78, rod_len=22, fish=(27, 79, -70, 1.0), splash=(wx, 99, 1.1),
                    beak='open')
     elif f == 9:  # the fish sails up over the penguin
-        cfg.update(eyes='wide', float_at=None, line_end=(34, 8), taut=True, bend=-3, lean=4,
-                   far=150, near=20, rod_angle=88, rod_len=22, fish=(36, 14, -150, 1.1),
-                   beak='open', look=(3, -3))
+        cfg.update(eyes='wide', line_end=(38, 10), taut=True, bend=-3, lean=4, far=150, near=20,
+                   rod_angle=88, rod_len=22, fish=(40, 16, -150, 1.05), beak='open', look=(3, -3))
     elif f == 10:  # holding the catch up, proud
-        cfg.update(eyes='happy', float_at=None, line_end='rest', lean=-2, far=150, near=-25,
-                   beak='open', held_fish=True, hat_tilt=-6)
+        cfg.update(eyes='happy', line_end='rest', lean=-2, far=150, near=-25, beak='open',
+                   held_fish=True, hat_tilt=-6)
     c = cfg
     bx, by = FEET
     # feet stay planted; the body leans around them
@@ -123,15 +118,11 @@ def frame(name, f):
     near_tip = flipper_tip(p, (22, -62), c['near'])
     pg.unplace(p, n)
 
-    if c['splash'] is None:
-        for (rx, ry, r) in c['ripples']:
-            ripple(p, rx, ry, r)
     if c['line_end'] == 'rest':
         # the rod laid down on the ice, its line still in the water
-        rod_and_line(p, (42, 88), 8, 22, 0, (17, 96))
+        rod_and_line(p, (46, 88), 8, 22, 0, (wx, 100))
     elif c['line_end'] is not None:
-        rod_and_line(p, grip, c['rod_angle'], c['rod_len'], c['bend'], c['line_end'],
-                     c['float_at'], c['taut'])
+        rod_and_line(p, grip, c['rod_angle'], c['rod_len'], c['bend'], c['line_end'], None, c['taut'])
         if c['splash'] is not None:
             splash(p, *c['splash'])
     if c['fish']:

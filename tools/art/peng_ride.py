@@ -6,6 +6,9 @@ from cel import *
 import penguin as pg
 
 SIZE = 128
+# everything drawn a little inside the square, so no edge of the rider is cut off when it
+# is stretched to full screen height
+INSET = (0.9, 0, 0, 0.9, 6.4, 5.0)
 
 
 def snow_puff(p, x, y, r, flip=1):
@@ -59,6 +62,7 @@ def sled_rope(p, a, b, tilt=0):
 def sled_rider(name, airborne):
     p = Pic(SIZE, SIZE, name)
     p.sw = 3.0
+    p.push(INSET)
     st = 6 if airborne else 0
     up = 12 if airborne else 0
     if not airborne:
@@ -102,8 +106,9 @@ def sled_rider(name, airborne):
         pg.flipper(p, 26, -62, -40, 34)
         p.pop()
         pg.unplace(p, n)
-        snow_puff(p, 4, 124, 6)
-        snow_puff(p, 124, 124, 6, -1)
+        snow_puff(p, 6, 123, 6)
+        snow_puff(p, 122, 123, 6, -1)
+    p.pop()
     return p
 
 
@@ -131,6 +136,7 @@ def goggles(p):
 def ski_rider(name, pose):
     p = Pic(SIZE, SIZE, name)
     p.sw = 3.0
+    p.push(INSET)
     if pose == 1:      # tucked, schussing straight at the viewer
         by, s, tilt, lift = 104, 0.72, 0, 0
     elif pose == 2:    # in the air, skis in a V, flippers up
@@ -188,6 +194,7 @@ def ski_rider(name, pose):
         if pose == 1:
             snow_puff(p, 30, 124, 6)
             snow_puff(p, 98, 124, 6, -1)
+    p.pop()
     return p
 
 

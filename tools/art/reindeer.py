@@ -4,7 +4,7 @@ import math
 from cel import *
 
 W, H = 110, 96
-GROUND = 91
+GROUND = 89.5
 FUR, FUR_SH, FUR_HI = WOOD_LT, WOOD, WOOD_HI
 PALE, PALE_SH = '#d2ae8a', '#b08258'        # throat, muzzle and tail: tint of skin and wood
 ANTLER, ANTLER_SH = '#ecd3b4', '#c9a27e'
@@ -12,7 +12,7 @@ HOOF = WOOD_DK
 
 
 def shadow(p):
-    p.fill(p.ell(62, GROUND + 1.5, 42, 4.2), SNOW_SH, None, None, outline=False, opacity=0.55)
+    p.fill(p.ell(62, GROUND + 0.5, 42, 3.6), SNOW_SH, None, None, outline=False, opacity=0.55)
 
 
 def hay(p, chewed=0):
@@ -76,8 +76,8 @@ def side_head(p, pos, angle, chew=0.0, ear=0.0):
 def front_head(p, pos):
     """The head turned three-quarter to the viewer, ears up, a straw in its mouth."""
     x, y = pos
-    antler(p, (x + 4, y - 8), 1, far=True, k=0.82)
-    antler(p, (x - 5, y - 8), -1, k=0.82)
+    antler(p, (x + 4, y - 8), 1, far=True, k=0.76)
+    antler(p, (x - 5, y - 8), -1, k=0.76)
     for sx in (-1, 1):
         ex = x + sx * 10 + (1 if sx > 0 else 0)
         p.fill(p.blob([(x + sx * 5, y - 6), (ex + sx * 6, y - 11), (ex + sx * 7, y - 7), (x + sx * 6, y - 1)]),
@@ -140,9 +140,9 @@ def frame(f):
             hay_top(p)
     else:
         hay(p)
-        body(p, (41, 28), neck_w=13)
+        body(p, (41, 32), neck_w=13)
         collar(p, (47, 40), -40)
-        front_head(p, (37, 24))
+        front_head(p, (37, 28.5))
     return p
 
 

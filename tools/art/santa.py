@@ -172,7 +172,7 @@ def picture(n, turned):
         pose.update(B_CHANGES[n])
     # support foot under the middle; the lean pivots on it
     cx = 85 + (pose.get('shift', 0))
-    m = (0.9, 0, 0, 0.9, cx, 117)
+    m = (0.87, 0, 0, 0.87, cx, 114.5)
     if turned:
         m = mat_mul(m, (-1, 0, 0, 1, 0, 0))
     p.push(m)

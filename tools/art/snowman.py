@@ -13,7 +13,7 @@ POSES = {
     2: dict(lean=-10, arms=((24, -38), (38, -42)), face='grin', eyes='open', scarf=(1, 10),
             hat=(0, 0, 10), tilt=-6, arm_back=True),
     3: dict(lean=9, arms=((-30, -82), (36, -78)), face='oh', eyes='wide', scarf=(-1, 12),
-            hat=(-3, -5, -22), tilt=8),
+            hat=(-2, 1, -18), tilt=8),
     4: dict(lean=-2, arms=((-38, -52), (22, -88)), face='smile', eyes='happy', scarf=(-1, 5),
             hat_in_hand=True, tilt=4),
 }
@@ -110,8 +110,8 @@ def skates(p):
 def picture(n):
     c = POSES[n]
     p = Pic(W, H, f'Snowman{n}')
-    p.fill(p.ell(55, 97, 30, 3), SNOW_SH, None, None, outline=False, opacity=0.5)
-    p.push((0.9, 0, 0, 0.9, 55, 98))
+    p.fill(p.ell(55, 94.5, 30, 2.8), SNOW_SH, None, None, outline=False, opacity=0.5)
+    p.push((0.88, 0, 0, 0.88, 55, 95.5))
     p.push(rotation(c['lean'], 0, 0))
     skates(p)
     bx, by, br = 0, -26, 22
