@@ -148,6 +148,7 @@ def picture(n, turned):
         m = mat_mul(m, (-1, 0, 0, 1, 0, 0))
     p.push(m)
     sup = pose['far_ankle']
+    S.ice_shadow(p, sup[0] * 0.5 + 3, 24)
     p.push(rotation(pose['lean'], sup[0], 0))
     figure(p, pose)
     p.pop()

@@ -105,6 +105,7 @@ def frame(name, f):
                    held_fish=True, hat_tilt=-6)
     c = cfg
     bx, by = FEET
+    p.fill(p.ell(bx + 1, by + 0.5, 19, 2.6), ICE_DK, None, None, outline=False, opacity=0.35)
     # feet stay planted; the body leans around them
     n = pg.place(p, bx, by + c['bob'] * 0, S)
     pg.foot(p, -10, 0)

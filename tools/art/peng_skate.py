@@ -13,6 +13,7 @@ def skater(name, pose):
     else:
         lean, f_far, f_near, lift, scarf_lift = -14, 40, -50, (34, -10, -15), 12
         glide = (6, 0)
+    p.fill(p.ell(bx - 2, by + 1.5, 17, 2), ICE_DK, None, None, outline=False, opacity=0.35)
     n = pg.place(p, bx, by, s, lean)
     # the lifted foot trails behind, partly hidden by the body
     pg.foot(p, lift[0], lift[1], lift[2], skate=True)

@@ -56,7 +56,7 @@ def side_head(p, pos, angle, chew=0.0, ear=0.0):
     far_base, near_base = p.tp(4, -5), p.tp(0, -6.5)
     p.pop()
     # antlers keep sweeping up and back however the head turns
-    antler(p, far_base, 1, far=True)
+    antler(p, (far_base[0] + 5, far_base[1] - 1), 1, far=True)
     p.push(mat_mul((1, 0, 0, 1, x, y), rotation(angle, 0, 0)))
     p.fill(p.blob([(4, -6), (13 + ear, -12 - ear), (9, -3)]), FUR_SH, None, None, sw=1.5)
     # jaw drops a little while chewing
@@ -131,10 +131,10 @@ def frame(f):
     if f in (1, 2):
         # grazing: neck down to the hay; frame 2 lifts and chews
         hay(p, chewed=1 if f == 2 else 0)
-        neck = (31, 68) if f == 1 else (32, 64)
+        neck = (31, 68) if f == 1 else (31.5, 66)
         body(p, neck, neck_w=13)
-        collar(p, (43, 53) if f == 1 else (43, 51), -55)
-        side_head(p, (29, 71) if f == 1 else (30, 66), -62 if f == 1 else -52,
+        collar(p, (43, 53) if f == 1 else (43, 52), -55)
+        side_head(p, (29, 71) if f == 1 else (29.5, 68.5), -62 if f == 1 else -56,
                   chew=0 if f == 1 else 2.2, ear=0 if f == 1 else 2)
         if f == 1:
             hay_top(p)

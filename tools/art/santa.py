@@ -178,6 +178,7 @@ def picture(n, turned):
     p.push(m)
     sup = pose['far_ankle'] if pose['support'] == 'far' else (
         pose['near_ankle'] if pose['support'] == 'near' else (0, 0))
+    S.ice_shadow(p, sup[0] * 0.6, 30 if pose['support'] == 'both' else 24)
     p.push(rotation(pose['lean'], sup[0], 0))
     santa(p, pose)
     p.pop()

@@ -8,6 +8,11 @@ FUR, FUR_SH = CANDY, SNOW_MID
 BLADE, BLADE_SH = '#dfe9f5', SNOW_SH
 
 
+def ice_shadow(p, x, rx, ry=2.6):
+    """A soft shadow on the ice under the skating foot (canonical units)."""
+    p.fill(p.ell(x, 1, rx, ry), ICE_DK, None, None, outline=False, opacity=0.35)
+
+
 def blade(p, length=24, up=0.0):
     """Blade under a boot whose ankle sits at the local origin; toe toward -x."""
     y = 9.5

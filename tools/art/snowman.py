@@ -110,7 +110,7 @@ def skates(p):
 def picture(n):
     c = POSES[n]
     p = Pic(W, H, f'Snowman{n}')
-    p.fill(p.ell(55, 94.5, 30, 2.8), SNOW_SH, None, None, outline=False, opacity=0.5)
+    p.fill(p.ell(55, 95, 28, 2.6), ICE_DK, None, None, outline=False, opacity=0.35)
     p.push((0.88, 0, 0, 0.88, 55, 95.5))
     p.push(rotation(c['lean'], 0, 0))
     skates(p)
