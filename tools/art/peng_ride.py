@@ -71,8 +71,7 @@ def sled_rider(name, airborne):
         snow_puff(p, 116, 112, 9, -1)
     sled_back(p, st)
     # the rider sits low on the deck; the scarf streams back over the shoulder
-    n = pg.place(p, 64, 100 - up, 0.74, -st * 0.5)
-    p.push((1, 0, 0, 0.86, 0, 0))
+    n = pg.place(p, 64, 104 - up, 0.7, -st * 0.5)
     p.push(rotation(-55 if airborne else -40, 10, -60))
     pg.scarf_tail(p, 1.0, lift=14 if airborne else 6, x0=6)
     p.pop()
@@ -81,12 +80,11 @@ def sled_rider(name, airborne):
         pg.flipper(p, 25, -66, -150, 38)
     pg.body(p, eyes='happy' if airborne else 'open', beak='open' if airborne else 'closed',
             frontal=True)
-    pg.scarf_wrap(p)
+    pg.scarf_wrap(p, dy=5)
     pg.bobble_hat(p, RED, RED_SH, CANDY, tilt=6 if airborne else -3, pom_dx=-6 if airborne else 5)
     if not airborne:
-        ha = p.tp(-42, -30)
-        hb = p.tp(42, -30)
-    p.pop()
+        ha = p.tp(-42, -36)
+        hb = p.tp(42, -36)
     pg.unplace(p, n)
     if airborne:
         sled_front(p, st)
@@ -100,11 +98,9 @@ def sled_rider(name, airborne):
                    BEAK, BEAK_SH, None, d=2)
         sled_front(p)
         sled_rope(p, (ha[0] + 4, ha[1] + 2), (hb[0] - 4, hb[1] + 2))
-        n = pg.place(p, 64, 100, 0.74)
-        p.push((1, 0, 0, 0.86, 0, 0))
+        n = pg.place(p, 64, 104, 0.7)
         pg.flipper(p, -26, -62, 40, 34)
         pg.flipper(p, 26, -62, -40, 34)
-        p.pop()
         pg.unplace(p, n)
         snow_puff(p, 6, 123, 6)
         snow_puff(p, 122, 123, 6, -1)
@@ -155,7 +151,7 @@ def ski_rider(name, pose):
         p.push((1, 0, 0, 0.88, 0, 0))
     pg.body(p, eyes='happy' if pose == 2 else ('wide' if pose == 3 else 'open'),
             beak='open' if pose != 1 else 'closed', frontal=True)
-    pg.scarf_wrap(p, PINE_LT, GOLD, PINE)
+    pg.scarf_wrap(p, PINE_LT, GOLD, PINE, dy=5)
     pg.bobble_hat(p, PINE_LT, PINE, CANDY, tilt=-8 if pose == 2 else 4, pom_dx=5)
     goggles(p)
     if pose == 3:

@@ -62,10 +62,12 @@ def body(p, eyes='open', beak='closed', belly_shift=0.0, look=(0, 0), frontal=Fa
     lx, ly = look
     ex1, ex2, ey = -15 + bs + lx, 1 + bs + lx, -77 + ly
     if frontal:
-        ex1, ex2 = -9 + lx, 9 + lx
+        # the riders are seen small and far, then huge: a bigger, lower face reads at both
+        ex1, ex2, ey = -9.5 + lx, 9.5 + lx, -73 + ly
     if eyes == 'open':
-        p.eye(ex1, ey, 3.6)
-        p.eye(ex2, ey - 0.5, 3.4)
+        r = 4.4 if frontal else 3.6
+        p.eye(ex1, ey, r)
+        p.eye(ex2, ey - (0 if frontal else 0.5), r if frontal else 3.4)
     elif eyes == 'happy':  # closed upward arcs, a grin of the eyes
         for ex in (ex1, ex2):
             p.stroke(p.curve([(ex - 4, ey + 1.5), (ex, ey - 2.5), (ex + 4, ey + 1.5)]), OUT, 2.2)
@@ -121,12 +123,14 @@ def scarf_tail(p, flow=1.0, color=RED, stripe=CANDY, lift=0.0, x0=8, shade=RED_S
                      stripe, 2.6)
 
 
-def scarf_wrap(p, color=RED, stripe=CANDY, shade=RED_SH):
-    """The scarf wound round the neck."""
+def scarf_wrap(p, color=RED, stripe=CANDY, shade=RED_SH, dy=0.0):
+    """The scarf wound round the neck (dy lowers it under the riders' lower faces)."""
+    p.push((1, 0, 0, 1, 0, dy))
     p.fill(p.blob([(-28, -67), (-10, -61), (10, -62), (26, -69), (27, -59), (8, -52),
                    (-10, -52), (-28, -57)]), color, shade, RED_HI if color == RED else None, d=2.2)
     for xs in (-18, 14):
         p.stroke(p.curve([(xs, -63), (xs + 1, -54)]), stripe, 2.4)
+    p.pop()
 
 
 def place(p, x, y, s, lean=0.0, mirror=False):
