@@ -48,7 +48,7 @@ def shadow(p, x, w=15):
 A_POSE = {
     'wind': dict(bow=-7, feet=((7, 0), (-6, 0)), hands=((14, -31), (-13, -39)), near_ball=True,
                  face='grin', eyes='narrow', near_bend=1, hat_tilt=-4),
-    'throw': dict(bow=10, feet=((8, 0), (-6, 0)), hands=((-3, -17), (15, -37)), face='grin',
+    'throw': dict(bow=10, feet=((8, 0), (-6, 0)), hands=((-3, -17), (19, -29)), face='grin',
                   eyes='open', near_bend=-1, far_bend=-1, hat_tilt=6),
     'follow': dict(bow=15, drop=1, feet=((8, 0), (-6, 0)), hands=((-4, -16), (13, -14)), face='smile',
                    eyes='open', near_bend=-1, far_bend=-1, hat_tilt=8),
@@ -97,7 +97,7 @@ B_POSE = {
 # picture: (thrower pose, target pose, extras)
 STORY = {
     1: ('wind', 'ready', []),
-    2: ('throw', 'alert', [('ball', 50, 36, (5, 3))]),
+    2: ('throw', 'alert', [('ball', 58, 37, (6, 2))]),
     3: ('follow', 'brace', [('ball', 78, 20, (7, -1))]),
     4: ('watch', 'duck', [('ball', 112, 31, (7, 2))]),
     5: ('scoop', 'rise', [('ball', 134, 71, (3, 6)), ('puff', 134, 84, 0.8)]),
