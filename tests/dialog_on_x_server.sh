@@ -57,6 +57,7 @@ STARTED="$! $STARTED"
 export XDG_CONFIG_HOME="$WORK/config"
 export HOLLYQUILL_ASSETS="$WORK/assets"
 export NO_AT_BRIDGE=1
+export SDL_AUDIODRIVER=dummy  # the test buttons' player needs no sound card
 mkdir -p "$HOLLYQUILL_ASSETS"
 SETTINGS="$XDG_CONFIG_HOME/hollyquill/hollyq1.ini"
 

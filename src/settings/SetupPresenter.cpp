@@ -77,6 +77,12 @@ std::string SetupPresenter::Read(std::string_view section, std::string_view key)
     return m_store.GetSetting(kApp, spec.section, spec.key, spec.dialogDefault.value_or(""));
 }
 
+int SetupPresenter::ReadNumber(std::string_view section, std::string_view key) {
+    // Text that is not a number reads as the key's first-run value, as the saver reads it.
+    if (auto value = ToInt16(Read(section, key))) return *value;
+    return ToInt16(FindKey(section, key).firstRun).value_or(0);
+}
+
 void SetupPresenter::Write(std::string_view section, std::string_view key, const std::string& value) {
     m_store.SaveSetting(kApp, std::string(section), std::string(key), value);
 }
@@ -93,11 +99,7 @@ void SetupPresenter::Load() {
 }
 
 void SetupPresenter::GetRegistry() {
-    // Text that is not a number shows as the key's first-run value, as the saver reads it.
-    auto number = [&](std::string_view key) {
-        return ToInt16(Read(kSectionSettings, key)).value_or(ToInt16(FindKey(kSectionSettings, key).firstRun).value_or(0));
-    };
-    SetMouseSensitivity(number("MouseSen"));
+    SetMouseSensitivity(ReadNumber(kSectionSettings, "MouseSen"));
     SetCheckFromStore(CheckId::chkShowMessage, "ShowMessage", kSectionSettings);
     SetTextFromStore(TextId::txtFontSizeMsg, "FontSizeMsg");
     SetTextFromStore(TextId::txtFontSize, "FontSize");
@@ -118,8 +120,7 @@ void SetupPresenter::GetRegistry() {
 }
 
 void SetupPresenter::SetCheckFromStore(CheckId id, std::string_view key, std::string_view section) {
-    const std::string stored = Read(section, key);
-    const int value = ToInt16(stored).value_or(ToInt16(FindKey(section, key).firstRun).value_or(0));
+    const int value = ReadNumber(section, key);
     // A box is ticked exactly when the saver treats the value as on: the power hook takes every
     // value but 0, everything else only 1.
     SetCheck(id, id == CheckId::chkPowerSave ? value != 0 : value == 1);

@@ -136,6 +136,7 @@ private:
     void SetTextFromStore(TextId id, std::string_view key);
 
     std::string Read(std::string_view section, std::string_view key);
+    int ReadNumber(std::string_view section, std::string_view key);
     void Write(std::string_view section, std::string_view key, const std::string& value);
 
     template <typename F, typename... Args>
