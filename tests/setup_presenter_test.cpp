@@ -64,8 +64,8 @@ struct DialogRig {
     // Every value in both sections, to compare before and after.
     std::map<std::string, std::string> Snapshot() {
         std::map<std::string, std::string> all;
-        for (const KeySpec& spec : SettingsSchema())
-            all[spec.section + "/" + spec.key] = store.GetSetting("hollyq1", spec.section, spec.key, "<absent>");
+        for (const KeySpec& entry : SettingsSchema())
+            all[entry.section + "/" + entry.key] = store.GetSetting("hollyq1", entry.section, entry.key, "<absent>");
         return all;
     }
 

@@ -73,8 +73,8 @@ SetupPresenter::SetupPresenter(SetupPlatform platform, SetupView* view)
       m_platformFolder(std::move(platform.assetFolder)), m_view(view) {}
 
 std::string SetupPresenter::Read(std::string_view section, std::string_view key) {
-    const KeySpec& spec = FindKey(section, key);
-    return m_store.GetSetting(kApp, spec.section, spec.key, spec.dialogDefault.value_or(""));
+    const KeySpec& entry = FindKey(section, key);
+    return m_store.GetSetting(kApp, entry.section, entry.key, entry.dialogDefault.value_or(""));
 }
 
 int SetupPresenter::ReadNumber(std::string_view section, std::string_view key) {
