@@ -24,7 +24,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
 
 for tool in Xvfb openbox xdotool import convert xwininfo xmessage; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 0; }
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
 # A fresh user: settings, the one-saver lock and the assets all live in the work folder.
