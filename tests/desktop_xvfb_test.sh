@@ -46,7 +46,22 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(head -1 "$work/display")
 openbox >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+# Openbox announces itself before it maps windows reliably: a window mapped in that moment is
+# never shown. Map a probe window until one appears.
+wm_ready=0
+for attempt in 1 2 3 4 5 6; do
+    xmessage -title hq-probe-$attempt probe >/dev/null 2>&1 &
+    probe=$!
+    for _ in $(seq 20); do
+        probe_id=$(xdotool search --name "^hq-probe-$attempt\$" 2>/dev/null | head -1)
+        [ -n "$probe_id" ] && xwininfo -id "$probe_id" | grep -q IsViewable && { wm_ready=1; break; }
+        sleep 0.05
+    done
+    kill "$probe" 2>/dev/null
+    wait "$probe" 2>/dev/null
+    [ "$wm_ready" = 1 ] && break
+done
+[ "$wm_ready" = 1 ] || { echo "FAIL: the window manager does not show windows"; exit 1; }
 
 saver=
 start_saver() {  # arguments: the program's arguments
@@ -54,7 +69,7 @@ start_saver() {  # arguments: the program's arguments
     saver=$!
     pids+=($saver)
     for _ in $(seq 100); do
-        xdotool search --name '^Hollyquill$' >/dev/null 2>&1 && break
+        xdotool search --onlyvisible --name '^Hollyquill$' >/dev/null 2>&1 && break
         kill -0 "$saver" 2>/dev/null || break
         sleep 0.05
     done
@@ -77,6 +92,16 @@ ended_within() {
 expect_end() {  # seconds, what
     ended_within "$1"
     if [ "$status" = 0 ]; then pass "$2 ends the saver with status 0"; else fail "$2: saver $status"; fi
+}
+# Runs a check again until it holds, for up to $1 seconds: a loaded machine may be slow to draw.
+eventually() {
+    local seconds=$1
+    shift
+    for _ in $(seq $(( seconds * 10 ))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
 }
 settings() {  # key=value lines for [Settings] of a user who has run the saver before
     { echo "[Settings]"; echo "SetReg=2"; printf '%s\n' "$@"; } >"$XDG_CONFIG_HOME/hollyquill/hollyq1.ini"
@@ -166,13 +191,14 @@ instances)
     expect_end 1 "Escape on the new saver"
     ;;
 embedding)
-    host_window() {  # title
+    host_window() {  # title; sets `host` (its process) and `id` (its window), once it is on screen
         xmessage -title "$1" -geometry 320x240+40+40 "host" >/dev/null 2>&1 &
         host=$!
         pids+=($host)
-        for _ in $(seq 100); do
-            id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
-            [ -n "$id" ] && break
+        id=
+        for _ in $(seq 200); do
+            id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+            [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable && break
             sleep 0.05
         done
         sleep 0.3
@@ -184,14 +210,17 @@ embedding)
     HOLLYQUILL_ASSETS=$work/preview "$prog" /p "$id" >/dev/null 2>&1 &
     saver=$!
     pids+=($saver)
-    sleep 1
-    xwininfo -children -id "$id" | grep -q '"Preview"' && pass "the preview is a child of its host" || fail "no preview window inside the host"
-    eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "hx=" $NF} /Absolute upper-left Y/ {print "hy=" $NF}')"
-    import -window root -crop "300x220+$((hx + 10))+$((hy + 10))" "$work/preview.png"
-    colour=$(convert "$work/preview.png" -resize 1x1\! -format "%[fx:int(255*r+0.5)],%[fx:int(255*g+0.5)],%[fx:int(255*b+0.5)]" info:)
-    [ "$colour" = "200,30,40" ] && pass "the preview picture fills the host" || fail "the host shows $colour"
+    has_child() { xwininfo -children -id "$id" 2>/dev/null | grep -q "\"$1\""; }
+    eventually 5 has_child Preview && pass "the preview is a child of its host" || fail "no preview window inside the host"
+    host_colour() {
+        eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "hx=" $NF} /Absolute upper-left Y/ {print "hy=" $NF}')"
+        import -window root -crop "300x220+$((hx + 10))+$((hy + 10))" "$work/preview.png"
+        colour=$(convert "$work/preview.png" -resize 1x1\! -format "%[fx:int(255*r+0.5)],%[fx:int(255*g+0.5)],%[fx:int(255*b+0.5)]" info:)
+        [ "$colour" = "$1" ]
+    }
+    eventually 5 host_colour "200,30,40" && pass "the preview picture fills the host" || fail "the host shows $colour"
     kill "$host"
-    expect_end 1 "the host window going away"
+    expect_end 2 "the host window going away"
     timeout 10 "$prog" /p 123456789 >/dev/null 2>&1
     status=$?
     [ "$status" = 0 ] && pass "a preview for a window that does not exist exits quietly" || fail "bad preview id: status $status"
@@ -201,18 +230,18 @@ embedding)
     "$prog" -window-id "$id" >/dev/null 2>"$work/err" &
     saver=$!
     pids+=($saver)
-    sleep 1
-    xwininfo -children -id "$id" | grep -q '"Hollyquill"' && pass "-window-id draws inside the given window" || fail "no scene window inside the host: $(cat "$work/err")"
+    eventually 5 has_child Hollyquill && pass "-window-id draws inside the given window" || fail "no scene window inside the host: $(cat "$work/err")"
+    sleep 0.5
     kill "$host"
-    expect_end 1 "XScreenSaver's window going away"
+    expect_end 2 "XScreenSaver's window going away"
     host_window hq-env-host
     XSCREENSAVER_WINDOW=$id "$prog" >/dev/null 2>&1 &
     saver=$!
     pids+=($saver)
-    sleep 1
-    xwininfo -children -id "$id" | grep -q '"Hollyquill"' && pass "\$XSCREENSAVER_WINDOW names the window" || fail "no scene window inside \$XSCREENSAVER_WINDOW"
+    eventually 5 has_child Hollyquill && pass "\$XSCREENSAVER_WINDOW names the window" || fail "no scene window inside \$XSCREENSAVER_WINDOW"
+    sleep 0.5
     kill -TERM "$saver"
-    expect_end 1 "SIGTERM (as XScreenSaver ends a hack)"
+    expect_end 2 "SIGTERM (as XScreenSaver ends a hack)"
     ;;
 *)
     echo "unknown group $group"

@@ -4,12 +4,36 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 
 #include "platform/linux/DesktopSound.h"
 #include "platform/linux/FramePacer.h"
 #include "platform/linux/KeyCodes.h"
 
 namespace hq {
+
+// Set by SIGTERM (how XScreenSaver ends a hack) and SIGINT. A signal reaches the process, not an
+// object, so this one flag is process-wide.
+namespace {
+volatile std::sig_atomic_t g_quitSignal = 0;
+extern "C" void NoteQuitSignal(int) { g_quitSignal = 1; }
+}  // namespace
+
+QuitSignals::QuitSignals() {
+    g_quitSignal = 0;
+    struct sigaction action {};
+    action.sa_handler = &NoteQuitSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, &m_oldTerm);
+    sigaction(SIGINT, &action, &m_oldInt);
+}
+
+QuitSignals::~QuitSignals() {
+    sigaction(SIGTERM, &m_oldTerm, nullptr);
+    sigaction(SIGINT, &m_oldInt, nullptr);
+}
+
+bool QuitSignals::Requested() { return g_quitSignal != 0; }
 
 namespace {
 
@@ -45,6 +69,7 @@ DesktopLoopReport DesktopLoop::Run() {
     const std::uint64_t startUs = MonotonicUs();
     SDL_Event event;
     while (!Ended()) {
+        if (QuitSignals::Requested()) m_p.window.CloseDown();
         while (!Ended() && SDL_PollEvent(&event)) Dispatch(event);
         if (!Ended()) CheckFocus();
         if (!Ended()) FollowEmbedding();

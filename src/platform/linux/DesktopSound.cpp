@@ -92,6 +92,8 @@ FluidSound::FluidSound(SoundEvents* events) : m_events(events) {
     fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
     fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
     if (m_events) m_eventType = SDL_RegisterEvents(1);
+    // Signals stay with whoever hosts the player (the saver's loop, the dialog's toolkit).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     m_audioUp = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     m_loader = std::thread([this] { LoadSynth(); });
 }

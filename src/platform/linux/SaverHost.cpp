@@ -51,6 +51,7 @@ void ReportLoop(const DesktopLoopReport& report) {
 // display could not be opened (the window has said so), 0 otherwise.
 int RunScene(const std::string& assetFolder, SdlPresenter& presenter, X11Embed* embed) {
     const bool fullScreen = embed == nullptr;
+    const QuitSignals signals;
     int status = 0;
     {
         LinuxSystem system;

@@ -74,6 +74,8 @@ bool SdlPresenter::Open(int width, int height) {
     // Window surfaces (the black displays, the software renderer) go straight to the X server.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (m_nativeWindow) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    // The host's loop handles SIGTERM and SIGINT itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     m_videoUp = true;
     if (ShowsNothing()) {
