@@ -231,6 +231,14 @@ embedding)
     saver=$!
     pids+=($saver)
     eventually 5 has_child Hollyquill && pass "-window-id draws inside the given window" || fail "no scene window inside the host: $(cat "$work/err")"
+    if [ "$have_pictures" = 1 ]; then
+        host_lit() {
+            eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "hx=" $NF} /Absolute upper-left Y/ {print "hy=" $NF}')"
+            read -r _ mean < <(brightness "300x220+$((hx + 10))+$((hy + 10))")
+            awk "BEGIN { exit !($mean > 0.05) }"
+        }
+        eventually 5 host_lit && pass "the scene shows inside XScreenSaver's window" || fail "XScreenSaver's window stays dark"
+    fi
     sleep 0.5
     kill "$host"
     expect_end 2 "XScreenSaver's window going away"

@@ -75,7 +75,6 @@ DesktopLoopReport DesktopLoop::Run() {
         if (!Ended()) FollowEmbedding();
         if (!Ended()) m_p.timers.DeliverDue(m_p.window, [this] { return Ended(); });
         if (!Ended() && m_pacer.UsUntilFrame(MonotonicUs()) == 0) {
-            m_p.presenter.SetSkipUnchanged(!m_pacer.DisplayPaces());
             m_p.window.FrameDue();
             ++m_report.framesComposed;
             m_pacer.FramePresented(MonotonicUs());

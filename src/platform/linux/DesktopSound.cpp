@@ -166,7 +166,8 @@ int FluidSound::OnTick(void* data, int tick) {
     PlayerProgress* progress = sound->m_progress.get();
     if (!progress || !sound->m_player) return FLUID_OK;
     progress->tick = tick;
-    progress->totalTicks = fluid_player_get_total_ticks(sound->m_player);
+    // The length is known once the player has read the file; it walks every track to tell it.
+    if (progress->totalTicks == 0) progress->totalTicks = fluid_player_get_total_ticks(sound->m_player);
     if (progress->totalTicks > 0 && tick >= progress->totalTicks && !progress->announced.exchange(true) &&
         sound->m_eventType != Uint32(-1)) {
         SDL_Event event{};

@@ -8,13 +8,13 @@
 #include <memory>
 #include <random>
 
-#include "platform/engine/FontRasterizer.h"
+#include "platform/engine/SpriteEngine.h"
 #include "platform/linux/DesktopLoop.h"
 #include "platform/linux/DesktopSound.h"
 #include "platform/linux/FileSettingsStore.h"
 #include "platform/linux/InstanceLock.h"
 #include "platform/linux/LinuxModes.h"
-#include "platform/linux/StandInDrawing.h"
+#include "platform/linux/TtfFontRasterizer.h"
 
 namespace hq {
 
@@ -57,7 +57,8 @@ int RunScene(const std::string& assetFolder, SdlPresenter& presenter, X11Embed* 
         LinuxSystem system;
         FileSettingsStore store(FileSettingsStore::DefaultFolder());
         LoopTimers timers(&MonotonicMs);
-        StandInDrawing drawing(presenter);
+        TtfFontRasterizer fonts;
+        SpriteEngine drawing(fonts, presenter, [&system] { return system.GetTickCount(); });
         SoundRelay relay;
         const std::unique_ptr<SoundControl> sound = MakeDesktopSound(&relay);
         SaverWindow window(SaverPlatform{drawing, *sound, store, system, timers, assetFolder}, FreshSeed());

@@ -83,15 +83,14 @@ bool SdlPresenter::Open(int width, int height) {
         return false;
     }
     const bool opened = m_nativeWindow ? OpenEmbedded() : OpenFullScreen();
-    if (opened) {
+    if (opened && m_renderer) {
         m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
     }
-    if (!opened || !m_texture) {
+    if (!opened || (m_renderer && !m_texture)) {
         Close();
         return false;
     }
-    m_last.assign(std::size_t(width) * std::size_t(height), 0);
-    m_stale = true;
+    m_hasFrame = false;
     return true;
 }
 
@@ -132,9 +131,10 @@ bool SdlPresenter::CreateRenderer(bool software) {
             return true;
         }
     }
-    m_renderer = SDL_CreateRenderer(m_primary, -1, SDL_RENDERER_SOFTWARE);
+    // Drawn by the CPU: the frame is scaled straight from the engine's buffer into the window's
+    // own surface, which saves the copy into a texture. The surface also keeps the last frame.
     m_vsync = false;
-    return m_renderer != nullptr;
+    return SDL_GetWindowSurface(m_primary) != nullptr;
 }
 
 void SdlPresenter::Show() {
@@ -147,7 +147,6 @@ void SdlPresenter::Show() {
     SDL_RaiseWindow(m_primary);
     // Every key reaches the saver, window-manager shortcuts included: a key ends it.
     SDL_SetWindowKeyboardGrab(m_primary, SDL_TRUE);
-    m_stale = true;
 }
 
 void SdlPresenter::FillBlack(SDL_Window* window) {
@@ -165,16 +164,45 @@ void SdlPresenter::WindowChanged(Uint32 windowId) {
 }
 
 void SdlPresenter::Repaint() {
-    if (!IsOpen()) return;
-    m_stale = true;
-    Draw();
+    if (!IsOpen() || !m_hasFrame) return;
+    if (m_renderer) {
+        Draw();
+        return;
+    }
+    // A surface of a new size has lost the frame; the next one comes within a refresh.
+    SDL_Surface* surface = SDL_GetWindowSurface(m_primary);
+    if (!surface) return;
+    if (surface->w != m_surfaceWidth || surface->h != m_surfaceHeight) ClearSurface(surface);
+    SDL_UpdateWindowSurface(m_primary);
+}
+
+void SdlPresenter::ClearSurface(SDL_Surface* surface) {
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    m_surfaceWidth = surface->w;
+    m_surfaceHeight = surface->h;
+}
+
+void SdlPresenter::DrawOnSurface(const std::uint32_t* pixels) {
+    SDL_Surface* target = SDL_GetWindowSurface(m_primary);
+    if (!target) return;
+    // The bars keep their black from one frame to the next; only a new surface needs it.
+    if (target->w != m_surfaceWidth || target->h != m_surfaceHeight) ClearSurface(target);
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(pixels), m_width, m_height, 32,
+                                                             m_width * int(sizeof(std::uint32_t)), SDL_PIXELFORMAT_RGB888);
+    if (!source) return;
+    const ScreenRect fit = FitRect(m_width, m_height, target->w, target->h);
+    SDL_Rect place{fit.x, fit.y, fit.w, fit.h};
+    SDL_BlitScaled(source, nullptr, target, &place);
+    SDL_FreeSurface(source);
+    SDL_UpdateWindowSurface(m_primary);
+    m_hasFrame = true;
+    ++m_framesDrawn;
 }
 
 void SdlPresenter::Resize(int width, int height) {
     if (!IsOpen() || width <= 0 || height <= 0) return;
     SDL_SetWindowSize(m_primary, width, height);
-    m_stale = true;
-    Draw();
+    Repaint();
 }
 
 bool SdlPresenter::HasFocus() const {
@@ -194,18 +222,18 @@ int SdlPresenter::RefreshHz() const {
 
 void SdlPresenter::Present(const std::uint32_t* pixels, int width, int height) {
     if (!IsOpen() || width != m_width || height != m_height) return;
-    const std::size_t bytes = m_last.size() * sizeof(std::uint32_t);
-    if (m_skipUnchanged && !m_stale && std::memcmp(m_last.data(), pixels, bytes) == 0) return;
-    std::memcpy(m_last.data(), pixels, bytes);
-    m_stale = true;
+    if (!m_renderer) {
+        DrawOnSurface(pixels);
+        return;
+    }
+    SDL_UpdateTexture(m_texture, nullptr, pixels, width * int(sizeof(std::uint32_t)));
+    m_hasFrame = true;
     Draw();
 }
 
 void SdlPresenter::Draw() {
-    if (!m_stale) return;
     int outW = 0, outH = 0;
     if (SDL_GetRendererOutputSize(m_renderer, &outW, &outH) != 0) return;
-    SDL_UpdateTexture(m_texture, nullptr, m_last.data(), m_width * int(sizeof(std::uint32_t)));
     const ScreenRect fit = FitRect(m_width, m_height, outW, outH);
     // Where the frame covers the whole output there are no bars to clear.
     if (fit.w != outW || fit.h != outH) {
@@ -215,7 +243,6 @@ void SdlPresenter::Draw() {
     const SDL_Rect target{fit.x, fit.y, fit.w, fit.h};
     SDL_RenderCopy(m_renderer, m_texture, nullptr, &target);
     SDL_RenderPresent(m_renderer);
-    m_stale = false;
     ++m_framesDrawn;
 }
 
@@ -230,6 +257,8 @@ void SdlPresenter::Close() {
     for (SDL_Window* window : m_others) SDL_DestroyWindow(window);
     m_texture = nullptr;
     m_renderer = nullptr;
+    m_hasFrame = false;
+    m_surfaceWidth = m_surfaceHeight = 0;
     m_primary = nullptr;
     m_others.clear();
     if (m_videoUp) SDL_QuitSubSystem(SDL_INIT_VIDEO);

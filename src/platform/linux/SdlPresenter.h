@@ -38,12 +38,10 @@ public:
     void Show();
     // A window of ours was exposed, resized or moved: draw it again.
     void WindowChanged(Uint32 windowId);
-    // Draws the last frame again.
+    // Draws the last frame again (it stays in the texture).
     void Repaint();
     // The embedding window changed size.
     void Resize(int width, int height);
-    // While true, a frame identical to the last one shown is not drawn again.
-    void SetSkipUnchanged(bool skip) { m_skipUnchanged = skip; }
 
     bool IsOpen() const { return m_primary != nullptr; }
     bool HasFocus() const;
@@ -57,19 +55,20 @@ private:
     bool OpenEmbedded();
     bool CreateRenderer(bool software);
     void FillBlack(SDL_Window* window);
-    void Draw();
+    void Draw();  // the texture's frame, scaled, with its bars
+    void DrawOnSurface(const std::uint32_t* pixels);
+    void ClearSurface(SDL_Surface* surface);
 
     unsigned long m_nativeWindow = 0;
     bool m_videoUp = false;
     SDL_Window* m_primary = nullptr;
     std::vector<SDL_Window*> m_others;  // the black displays
-    SDL_Renderer* m_renderer = nullptr;
+    SDL_Renderer* m_renderer = nullptr;  // none: frames go to the window's own surface
     SDL_Texture* m_texture = nullptr;
+    int m_surfaceWidth = 0, m_surfaceHeight = 0;  // of the window surface last cleared
     bool m_vsync = false;
-    bool m_skipUnchanged = false;
-    bool m_stale = true;  // the screen needs the last frame again
+    bool m_hasFrame = false;  // the texture holds a frame
     int m_width = 0, m_height = 0;
-    std::vector<std::uint32_t> m_last;  // the frame last shown
     std::size_t m_framesDrawn = 0;
 };
 
