@@ -69,23 +69,6 @@ TEST(LinuxSystem, TheCursorIsCountedAsTheSystemCountsIt) {
     EXPECT_EQ(system.CursorCount(), 1);
 }
 
-TEST(LinuxSystem, ClockAndCalendarAgreeWithTheLocalTime) {
-    LinuxSystem system;
-    const std::uint32_t t0 = system.GetTickCount();
-    usleep(20000);
-    const std::uint32_t elapsed = system.GetTickCount() - t0;
-    EXPECT_GE(elapsed, 19u);
-    EXPECT_LT(elapsed, 1000u);
-    const double seconds = system.SecondsSinceMidnight();
-    EXPECT_GE(seconds, 0.0);
-    EXPECT_LT(seconds, 86400.0);
-    const CivilDate today = system.Today();
-    EXPECT_GE(today.year, 2024);
-    EXPECT_GE(today.month, 1);
-    EXPECT_LE(today.month, 12);
-    EXPECT_NE(system.LongTimeText().find(':'), std::string::npos);
-}
-
 TEST(LinuxSystem, FilesAreReadWholeUpToTheLimitAndMissingOnesAreNothing) {
     TempFolder folder;
     const fs::path file = folder.path / "help.txt";
@@ -95,17 +78,6 @@ TEST(LinuxSystem, FilesAreReadWholeUpToTheLimitAndMissingOnesAreNothing) {
     EXPECT_EQ(system.ReadWholeFile(file.string(), 1 << 20), text);
     EXPECT_EQ(system.ReadWholeFile(file.string(), 10)->size(), 10u);
     EXPECT_FALSE(system.ReadWholeFile((folder.path / "missing.txt").string(), 100).has_value());
-}
-
-TEST(LinuxSystem, MessagesLoseTheirCarriageReturns) {
-    EXPECT_EQ(WithoutCarriageReturns("one\r\n\r\ntwo\r\n"), "one\n\ntwo\n");
-}
-
-TEST(LinuxSystem, TheFontListIsSortedWithoutRepeats) {
-    LinuxSystem system;
-    const auto fonts = system.ScreenFonts();
-    EXPECT_TRUE(std::is_sorted(fonts.begin(), fonts.end()));
-    EXPECT_EQ(std::adjacent_find(fonts.begin(), fonts.end()), fonts.end());
 }
 
 Picture TwoByTwo() {

@@ -147,11 +147,6 @@ TEST(FramePacer, ADisplayThatClaimsToWaitButDoesNotIsPacedByTheClock) {
     EXPECT_GT(liar.UsUntilFrame(now), 10'000);
 }
 
-TEST(FramePacer, AnUnknownRefreshRateCountsAsSixty) {
-    EXPECT_EQ(FramePacer(0, false).PeriodUs(), 16'666u);
-    EXPECT_EQ(FramePacer(75, false).PeriodUs(), 13'333u);
-}
-
 TEST(KeyCodes, LettersAreTheirUpperCaseCodesWhateverTheLayout) {
     EXPECT_EQ(KeyCodeFor(SDLK_n, SDL_SCANCODE_N), 78);
     EXPECT_EQ(KeyCodeFor(SDLK_p, SDL_SCANCODE_P), 80);
