@@ -15,8 +15,8 @@ constexpr const char* kTitle = "Hollyquill";
 constexpr int kDefaultRefreshHz = 60;
 
 // Whether the X server can render OpenGL on a graphics card. Without direct rendering (a
-// virtual server, a machine without a driver) OpenGL is drawn by the CPU, and SDL's software
-// renderer costs far less than that.
+// virtual server, a machine without a driver) OpenGL is drawn by the CPU, and scaling the frame
+// straight into the window's surface costs far less than that.
 bool X11HasDirectRendering() {
     Display* display = XOpenDisplay(nullptr);
     if (!display) return false;
@@ -36,7 +36,7 @@ bool ShowsNothing() {
     return !driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
 }
 
-bool SoftwareRendererPreferred() {
+bool CpuDrawingPreferred() {
     const char* forced = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
     if (forced && *forced) return std::strcmp(forced, "software") == 0;
     const char* driver = SDL_GetCurrentVideoDriver();
@@ -71,7 +71,7 @@ bool SdlPresenter::Open(int width, int height) {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     // Focus moves between our own windows on several displays; none may shrink away.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    // Window surfaces (the black displays, the software renderer) go straight to the X server.
+    // Window surfaces (the black displays, frames drawn by the CPU) go straight to the X server.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (m_nativeWindow) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     // The host's loop handles SIGTERM and SIGINT itself.
@@ -96,7 +96,7 @@ bool SdlPresenter::Open(int width, int height) {
 
 bool SdlPresenter::OpenFullScreen() {
     const int displays = std::max(1, SDL_GetNumVideoDisplays());
-    const bool software = SoftwareRendererPreferred();
+    const bool software = CpuDrawingPreferred();
     for (int i = 0; i < displays; ++i) {
         SDL_Rect bounds{0, 0, m_width, m_height};
         SDL_GetDisplayBounds(i, &bounds);
