@@ -97,8 +97,8 @@ void FontChecks() {
         empty += c == 0;
         total += c;
     }
-    Check(regular.width > regular.height && regular.height >= 24 && regular.height <= 48 && full > 0 && empty > 0,
-          "fonts: a 24-point line is a wide mask with ink and gaps",
+    Check(regular.width > regular.height && regular.height >= 22 && regular.height <= 28 && full > 0 && empty > 0,
+          "fonts: a line of size 24 is about 24 pixels high, with ink and gaps",
           std::to_string(regular.width) + "x" + std::to_string(regular.height));
     const TextMask bold = raster.Render("Arial", 24, true, "Hollyquill 12:34");
     long boldTotal = 0;

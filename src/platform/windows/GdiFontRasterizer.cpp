@@ -7,7 +7,6 @@
 namespace hq::win {
 
 namespace {
-constexpr int kFrameDpi = 96;
 constexpr std::size_t kFontCacheLimit = 16;  // the saver uses two or three fonts
 }  // namespace
 
@@ -18,9 +17,7 @@ GdiFontRasterizer::~GdiFontRasterizer() {
     if (m_dc) DeleteDC(m_dc);
 }
 
-int GdiFontRasterizer::PixelHeightFor(int points) {
-    return std::clamp(MulDiv(points, kFrameDpi, 72), kMinPixelHeight, kMaxPixelHeight);
-}
+int GdiFontRasterizer::PixelHeightFor(int size) { return std::clamp(size, kMinPixelHeight, kMaxPixelHeight); }
 
 HFONT GdiFontRasterizer::FontFor(const std::string& face, int size, bool bold) {
     const auto key = std::make_tuple(face, size, bold);
@@ -30,7 +27,8 @@ HFONT GdiFontRasterizer::FontFor(const std::string& face, int size, bool bold) {
         m_fonts.clear();
     }
     // A face GDI does not know is replaced by its closest match, as the font mapper does.
-    HFONT font = CreateFontW(-PixelHeightFor(size), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    // A positive height asks for the cell height: ascent plus descent, one line of text.
+    HFONT font = CreateFontW(PixelHeightFor(size), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                              DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                              DEFAULT_PITCH | FF_SWISS, Widen(face.substr(0, LF_FACESIZE - 1)).c_str());
     if (font) m_fonts.emplace(key, font);
