@@ -78,13 +78,26 @@ cleanup() {
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
 }
 trap cleanup EXIT
+# Other tests may start their own servers at the same moment: a display taken in between makes
+# Xvfb exit at once, and the next free number is tried.
 for n in $(seq 93 160); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=$n; break; }
+  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break 2
+    sleep 0.1
+  done
+  kill "$xvfb_pid" 2>/dev/null
+  wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=
 done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+if [ -z "$xvfb_pid" ]; then
+  fail "a virtual X display starts"
+  finish
+fi
 
 # The saver and the check programs are 64-bit; Debian's `wine` prefers the 32-bit loader once
 # wine32 is installed, and a 32-bit start.exe would look for System32 files in SysWOW64.
@@ -123,11 +136,6 @@ wait_end() {
 # The share of the screen's pixels that are not near black.
 lit_share() { convert "$1" -colorspace Gray -threshold 8% -format '%[fx:mean]' info:; }
 
-# --- The Windows pieces on their own ---------------------------------------------------------
-timeout 120 "$wine64" "$build/hq_win_checks.exe" >"$work/checks.log" 2>&1
-cat "$work/checks.log"
-tally "$work/checks.log"
-
 # --- /s: the scene, the first run's settings, and the keys -----------------------------------
 timeout 90 "$wine64" "$app/hollyquill.scr" /s >/dev/null 2>&1 &
 saver=$!
@@ -157,6 +165,11 @@ else
   fail "/s opens the saver window"
 fi
 kill "$saver" 2>/dev/null
+
+# --- The Windows pieces, the saver's input rules among them (after the first run above) --------
+timeout 120 "$wine64" "$build/hq_win_checks.exe" >"$work/checks.log" 2>&1
+cat "$work/checks.log"
+tally "$work/checks.log"
 
 # --- /c: the settings dialog -----------------------------------------------------------------
 timeout 90 "$wine64" "$app/hollyquill.scr" /c >/dev/null 2>&1 &

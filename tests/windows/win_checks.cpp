@@ -2,6 +2,7 @@
 // presenter, files and the MIDI player. Prints one line per check and a closing count.
 #include <cstdio>
 #include <string>
+#include <thread>
 
 #include "platform/windows/GdiFontRasterizer.h"
 #include "platform/windows/GdiFramePresenter.h"
@@ -206,6 +207,48 @@ void PresenterChecks() {
     Check(!GdiFramePresenter(nullptr).Open(800, 600), "presenter: no window, no display");
 }
 
+// The saver host on its own thread of input: moves to where the pointer already is are no moves,
+// the music keys do not end it, the sixth real move does, and the cursor is visible afterwards.
+void SaverInputChecks() {
+    RegistrySettingsStore().SaveSetting("hollyq1", "Settings", "MouseSen", "6");
+    bool foundWindow = false, sameSpotKept = false, musicKeyKept = false, fiveMovesKept = false, sixthEnded = false;
+    std::thread driver([&] {
+        HWND saver = nullptr;
+        for (int i = 0; i < 200 && !(saver && IsWindowVisible(saver)); ++i) {
+            Sleep(100);
+            saver = FindWindowW(L"HollyquillSaver", nullptr);
+        }
+        foundWindow = saver && IsWindowVisible(saver);
+        if (!foundWindow) return;
+        Sleep(1500);
+        POINT pointer{};
+        GetCursorPos(&pointer);
+        ScreenToClient(saver, &pointer);
+        for (int i = 0; i < 10; ++i) PostMessageW(saver, WM_MOUSEMOVE, 0, MAKELPARAM(pointer.x, pointer.y));
+        Sleep(500);
+        sameSpotKept = IsWindow(saver);
+        PostMessageW(saver, WM_KEYDOWN, 'N', 0);
+        Sleep(300);
+        musicKeyKept = IsWindow(saver);
+        for (int i = 1; i <= 5; ++i) PostMessageW(saver, WM_MOUSEMOVE, 0, MAKELPARAM(pointer.x + 7 * i, pointer.y + 3));
+        Sleep(500);
+        fiveMovesKept = IsWindow(saver);
+        PostMessageW(saver, WM_MOUSEMOVE, 0, MAKELPARAM(pointer.x + 50, pointer.y + 40));
+        for (int i = 0; i < 30 && IsWindow(saver); ++i) Sleep(100);
+        sixthEnded = !IsWindow(saver);
+        if (!sixthEnded) PostMessageW(saver, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    const int status = RunSaver(GetModuleHandleW(nullptr), FindAssetFolder());
+    driver.join();
+    Check(foundWindow, "saver: the window appears and is shown");
+    Check(sameSpotKept, "saver: moves to where the pointer already is are not moves");
+    Check(musicKeyKept, "saver: N does not end it");
+    Check(fiveMovesKept, "saver: five moves with sensitivity 6 leave it running");
+    Check(sixthEnded && status == 0, "saver: the sixth move ends it with status 0", std::to_string(status));
+    ShowCursor(FALSE);
+    Check(ShowCursor(TRUE) >= 0, "saver: the cursor is visible after it ends");
+}
+
 }  // namespace
 
 int wmain() {
@@ -215,6 +258,7 @@ int wmain() {
     SystemChecks();
     SoundChecks();
     PresenterChecks();
+    SaverInputChecks();
     std::printf("%d passed, %d failed\n", g_passed, g_failed);
     std::fflush(stdout);
     return g_failed == 0 ? 0 : 1;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "platform/windows/TextCodec.h"
@@ -31,7 +32,17 @@ std::string FolderOf(const std::string& path) {
 
 std::string FindAssetFolder() {
     if (IsFolder(kFixedAssetFolder)) return kFixedAssetFolder;
-    return FolderOf(ProgramPath());
+    std::string folder = FolderOf(ProgramPath());
+    // The picture loader opens files by narrow paths: a folder named beyond ASCII is given by its
+    // short (8.3) name, which is plain ASCII where the volume keeps short names.
+    const bool ascii = std::all_of(folder.begin(), folder.end(), [](char c) { return (unsigned char)c < 0x80; });
+    if (!ascii) {
+        const std::wstring wide = Widen(folder);
+        std::vector<wchar_t> shortName(wide.size() + MAX_PATH);
+        const DWORD length = GetShortPathNameW(wide.c_str(), shortName.data(), DWORD(shortName.size()));
+        if (length > 0 && length < shortName.size()) folder = Narrow(std::wstring(shortName.data(), length));
+    }
+    return folder;
 }
 
 }  // namespace hq::win
