@@ -63,7 +63,10 @@ foreign=$(x86_64-w64-mingw32-objdump -p "$scr" | sed -n 's/^\s*DLL Name: //p' |
 if [ -z "$foreign" ]; then pass "hollyquill.scr needs only Windows' own DLLs"; else fail "hollyquill.scr imports $foreign"; fi
 
 setup=$work/HollyquillSetup.exe
-if makensis -V2 -DSCR="$scr" -DASSETS="$assets" -DOUTFILE="$setup" "$src/src/platform/windows/installer/hollyquill.nsi" \
+rm -f "$setup"
+if [ -z "$(find "$assets" -type f 2>/dev/null | head -1)" ]; then
+  skip "the installer: no assets in $assets (configure the Linux build with HQ_BUILD_ASSETS=ON)"
+elif makensis -V2 -DSCR="$scr" -DASSETS="$assets" -DOUTFILE="$setup" "$src/src/platform/windows/installer/hollyquill.nsi" \
      >"$work/makensis.log" 2>&1; then
   pass "the installer builds"
 else
@@ -196,7 +199,11 @@ grep -q 'passed' "$work/preview.log" || fail "/p: the preview host ran to its en
 if timeout 30 "$wine64" "$app/hollyquill.scr" /a >/dev/null 2>&1; then pass "/a returns with status 0"; else fail "/a returns with status 0"; fi
 
 # --- The installer ---------------------------------------------------------------------------
-if [ "$wine32" -eq 1 ] && [ -f "$setup" ]; then
+if [ ! -f "$setup" ]; then
+  skip "running the installer: it was not built"
+elif [ "$wine32" -eq 0 ]; then
+  skip "running the installer: 32-bit Wine (wine32:i386) is not installed and could not be installed"
+else
   c=$WINEPREFIX/drive_c
   timeout 120 wine "$setup" /S >/dev/null 2>&1
   # A 32-bit installer that did not run still exits 0: look at what it installed.
@@ -231,8 +238,6 @@ if [ "$wine32" -eq 1 ] && [ -f "$setup" ]; then
   else
     fail "the uninstaller removes what setup put in place"
   fi
-else
-  skip "the installer: 32-bit Wine (wine32:i386) is not installed and could not be installed"
 fi
 
 echo "windows_wine took $((SECONDS - started)) s"
