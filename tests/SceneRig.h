@@ -16,22 +16,18 @@ struct SceneRig : SaverRig {
     Scene& scene() { return window->Village; }
     const Catalogue& sprites() { return window->Village.Sprites; }
     Clocks& clocks() { return window->TimerClocks; }
-
-    // Moves the tick count on by `ms` (only the tick count: timers do not run), draws one frame and
-    // returns the drawing calls it made.
-    std::vector<std::string> FrameAfter(std::uint32_t ms) {
-        tick += ms;
-        host.SetTickCount(tick);
-        drawing.Log.Clear();
-        window->FrameDue();
-        return drawing.Log.Calls();
-    }
-    // Places a sprite, as the scene's own moves would have.
+    const RecordingDrawing::Sprite& State(int sprite) const { return drawing.SpriteState(sprite); }
     void Place(int sprite, int x, int y) {
         drawing.SetSpriteX(sprite, x);
         drawing.SetSpriteY(sprite, y);
     }
-    const RecordingDrawing::Sprite& State(int sprite) const { return drawing.SpriteState(sprite); }
+    // Moves only the tick count on by `ms`, draws one frame and returns its drawing calls.
+    std::vector<std::string> FrameAfter(std::uint32_t ms) {
+        host.SetTickCount(tick += ms);
+        drawing.Log.Clear();
+        window->FrameDue();
+        return drawing.Log.Calls();
+    }
 
     std::uint32_t tick = 1000;  // the simulated host's tick count when the window opens
 };
@@ -40,28 +36,22 @@ inline std::string Draw(int sprite) { return "DrawSprite(" + std::to_string(spri
 inline std::string Call(const char* name, int sprite, int value) {
     return std::string(name) + "(" + std::to_string(sprite) + "," + std::to_string(value) + ")";
 }
-inline int Count(const std::vector<std::string>& calls, const std::string& call) {
-    return int(std::count(calls.begin(), calls.end(), call));
-}
-inline bool Has(const std::vector<std::string>& calls, const std::string& call) { return Count(calls, call) > 0; }
 inline int IndexIn(const std::vector<std::string>& calls, const std::string& call) {
     auto it = std::find(calls.begin(), calls.end(), call);
     return it == calls.end() ? -1 : int(it - calls.begin());
 }
-// The calls about one sprite whose text starts with `name`.
+inline bool Has(const std::vector<std::string>& calls, const std::string& call) { return IndexIn(calls, call) >= 0; }
+// The calls `name(sprite, ...)`, in order.
 inline std::vector<std::string> CallsOf(const std::vector<std::string>& calls, const std::string& name, int sprite) {
     std::vector<std::string> out;
-    const std::string prefix = name + "(" + std::to_string(sprite) + ",";
     for (const auto& c : calls)
-        if (c.rfind(prefix, 0) == 0) out.push_back(c);
+        if (c.rfind(name + "(" + std::to_string(sprite) + ",", 0) == 0) out.push_back(c);
     return out;
 }
-// The value set by the last call `name(sprite, value)` in the calls; `fallback` when none.
+// The value of the last call `name(sprite, value)`; `fallback` when there is none.
 inline int LastValue(const std::vector<std::string>& calls, const std::string& name, int sprite, int fallback) {
     auto all = CallsOf(calls, name, sprite);
-    if (all.empty()) return fallback;
-    const std::string& c = all.back();
-    return std::stoi(c.substr(c.find(',') + 1));
+    return all.empty() ? fallback : std::stoi(all.back().substr(all.back().find(',') + 1));
 }
 
 }  // namespace hq::test

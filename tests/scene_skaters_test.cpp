@@ -12,8 +12,7 @@ namespace {
 struct SkaterRig : SceneRig {
     SkaterRig() {
         Open();
-        Clocks& c = clocks();
-        c.SnowmanGate = c.MrsSantaGate = c.SantaGate = c.PenguinGate = 100;
+        clocks().SnowmanGate = clocks().MrsSantaGate = clocks().SantaGate = clocks().PenguinGate = 100;
     }
     Skaters& skaters() { return scene().Skating; }
     // Whether this frame sent the sprite back in on a new lane.
@@ -25,21 +24,17 @@ struct SkaterRig : SceneRig {
 TEST(Skaters, MovingRightASkaterRestartsOnlyOnceTheXReadBackIsPast800) {
     SkaterRig rig;
     const int santa = rig.sprites().SantaSprite;
-    rig.Place(santa, 800, 400);
-    rig.skaters().SantaDir = Skaters::kRight;
     rig.skaters().SantaX = 800;
-    auto calls = rig.FrameAfter(20);
-    EXPECT_FALSE(SkaterRig::Restarted(calls, santa));
+    EXPECT_FALSE(SkaterRig::Restarted(rig.FrameAfter(20), santa));
     EXPECT_EQ(rig.State(santa).x, 803) << "still stepping right";
 
     rig.skaters().SantaX = 801;
-    calls = rig.FrameAfter(20);
+    const auto calls = rig.FrameAfter(20);
     ASSERT_TRUE(SkaterRig::Restarted(calls, santa));
-    const int lane = LastValue(calls, "SetSpriteY", santa, 0);
-    EXPECT_GE(lane, 330);
-    EXPECT_LE(lane, 500);
+    EXPECT_GE(rig.State(santa).y, 330);
+    EXPECT_LE(rig.State(santa).y, 500);
     EXPECT_EQ(rig.State(santa).x, rig.skaters().SantaDir == Skaters::kRight ? -200 : 800);
-    EXPECT_EQ(rig.State(santa).frame, 1);
+    EXPECT_EQ(CallsOf(calls, "SetSpriteFrame", santa).front(), Call("SetSpriteFrame", santa, 1));
 }
 
 TEST(Skaters, MovingLeftTheSnowmanTakesOneMoreStepAtMinus229AndRestartsAtMinus231) {
@@ -49,45 +44,30 @@ TEST(Skaters, MovingLeftTheSnowmanTakesOneMoreStepAtMinus229AndRestartsAtMinus23
     rig.skaters().SnowmanDir = Skaters::kLeft;
     rig.skaters().SnowmanX = -229;
     EXPECT_FALSE(SkaterRig::Restarted(rig.FrameAfter(20), snowman));
-    EXPECT_EQ(rig.State(snowman).x, -231);
     EXPECT_EQ(rig.skaters().SnowmanX, -231);
-    const auto calls = rig.FrameAfter(20);
-    ASSERT_TRUE(SkaterRig::Restarted(calls, snowman));
-    const int lane = LastValue(calls, "SetSpriteY", snowman, 0);
-    EXPECT_GE(lane, 230);
-    EXPECT_LE(lane, 280);
+    EXPECT_TRUE(SkaterRig::Restarted(rig.FrameAfter(20), snowman));
+    EXPECT_GE(rig.State(snowman).y, 230);
+    EXPECT_LE(rig.State(snowman).y, 280);
 }
 
-TEST(Skaters, ARestartDrawsTheLaneFirstAndTheDirectionSecond) {
+TEST(Skaters, ARestartDrawsTheLaneThenTheDirectionAndMrsSantaReseedsFirst) {
     SkaterRig rig;
-    const int santa = rig.sprites().SantaSprite;
-    rig.skaters().SantaDir = Skaters::kRight;
-    rig.skaters().SantaX = 900;
-    Random expected = rig.window->Rng;  // Santa moving right does not reseed
+    const Catalogue& c = rig.sprites();
+    rig.skaters().SantaX = rig.skaters().MrsSantaX = 900;
+    rig.skaters().MrsSantaDir = Skaters::kRight;
+    Random expected = rig.window->Rng;  // Santa moving right keeps the sequence going
     const int lane = int(std::floor(expected.Rnd() * 171 + 330));
     const int direction = int(std::floor(2 * expected.Rnd() + 1));
-    const auto calls = rig.FrameAfter(20);
-    EXPECT_EQ(LastValue(calls, "SetSpriteY", santa, 0), lane);
+    expected.Randomize(rig.host.SecondsSinceMidnight());  // then Mrs Santa reseeds before her lane
+    const int mrsLane = int(std::floor(expected.Rnd() * 171 + 330));
+    // A frame after 13 ms moves only Santa; one 21 ms later moves only Mrs Santa.
+    rig.skaters().MrsSantaLastMove = rig.tick + 13;
+    rig.FrameAfter(13);
+    EXPECT_EQ(rig.State(c.SantaSprite).y, lane);
     EXPECT_EQ(rig.skaters().SantaDir, direction);
-}
-
-TEST(Skaters, MrsSantaReseedsFromTheClockBeforeEveryNewLane) {
-    SkaterRig rig;
-    const int mrs = rig.sprites().MrsSantaSprite;
-    rig.skaters().MrsSantaDir = Skaters::kRight;
-    rig.skaters().MrsSantaX = 900;
-    Random expected = rig.window->Rng;
-    expected.Randomize(rig.host.SecondsSinceMidnight());
-    const int lane = int(std::floor(expected.Rnd() * 171 + 330));
-    const auto calls = rig.FrameAfter(30);
-    EXPECT_EQ(LastValue(calls, "SetSpriteY", mrs, 0), lane);
-}
-
-TEST(Skaters, SantaStartingRightAt800IsFirstSeenOnARandomLaneAfterHisSecondStep) {
-    SkaterRig rig;
-    const int santa = rig.sprites().SantaSprite;
-    EXPECT_FALSE(SkaterRig::Restarted(rig.FrameAfter(20), santa));
-    EXPECT_TRUE(SkaterRig::Restarted(rig.FrameAfter(20), santa));
+    rig.skaters().SantaLastMove = rig.tick + 21;
+    rig.FrameAfter(21);
+    EXPECT_EQ(rig.State(c.MrsSantaSprite).y, mrsLane);
 }
 
 TEST(Skaters, TheSkatingPenguinChangesPoseNear503And302And101AndReentersAt800) {
@@ -95,25 +75,23 @@ TEST(Skaters, TheSkatingPenguinChangesPoseNear503And302And101AndReentersAt800) {
     const int penguin = rig.sprites().PenguinSkateSprite;
     std::vector<std::pair<int, int>> poses;  // (x read back, frame set)
     std::vector<std::string> restart;
-    for (int frame = 0; frame < 400 && restart.empty(); ++frame) {
+    while (restart.empty() && poses.size() < 10) {
         const auto calls = rig.FrameAfter(28);
-        const auto set = CallsOf(calls, "SetSpriteFrame", penguin);
-        if (Has(calls, Call("SetFrameDelay", penguin, 200))) {
+        if (SkaterRig::Restarted(calls, penguin)) {
             for (const auto& call : calls)
                 if (call.rfind("Set", 0) == 0 && call.find("(" + std::to_string(penguin) + ",") != std::string::npos)
                     restart.push_back(call);
-        } else if (!set.empty()) {
+        } else if (!CallsOf(calls, "SetSpriteFrame", penguin).empty()) {
             poses.push_back({rig.skaters().PenguinX, LastValue(calls, "SetSpriteFrame", penguin, 0)});
         }
     }
     // Steps of 3 from 800 pass 503; 305 and 302; 104 and 101 inside the three pose windows.
-    const std::vector<std::pair<int, int>> expected{{503, 2}, {305, 1}, {302, 1}, {104, 2}, {101, 2}};
-    EXPECT_EQ(poses, expected);
+    EXPECT_EQ(poses, (std::vector<std::pair<int, int>>{{503, 2}, {305, 1}, {302, 1}, {104, 2}, {101, 2}}));
+    EXPECT_EQ(rig.skaters().PenguinX, -103) << "the first x below -100 on the way from 800";
     ASSERT_EQ(restart.size(), 4u);
     EXPECT_EQ(restart[0], Call("SetSpriteFrame", penguin, 1));
     EXPECT_EQ(restart[1], Call("SetFrameDelay", penguin, 200));
     EXPECT_EQ(restart[3], Call("SetSpriteX", penguin, 800));
-    EXPECT_EQ(rig.skaters().PenguinX, -103) << "the first x below -100 on the way from 800";
     EXPECT_GE(rig.State(penguin).y, 350);
     EXPECT_LE(rig.State(penguin).y, 450);
 }
@@ -121,23 +99,21 @@ TEST(Skaters, TheSkatingPenguinChangesPoseNear503And302And101AndReentersAt800) {
 TEST(Skaters, ASkaterIsNeitherDrawnNorMovedUntilItsGatePassesItsThreshold) {
     SkaterRig rig;
     const Catalogue& c = rig.sprites();
-    Clocks& clocks = rig.clocks();
-    clocks.SantaGate = 0;  // wrapped after 30000 s
-    clocks.MrsSantaGate = 1;
-    clocks.SnowmanGate = 4;
-    clocks.PenguinGate = 9;
-    const auto calls = rig.FrameAfter(100);
-    for (int sprite : {c.SantaSprite, c.MrsSantaSprite, c.SnowmanSprite, c.PenguinSkateSprite}) {
-        EXPECT_FALSE(Has(calls, Draw(sprite)));
-        EXPECT_TRUE(CallsOf(calls, "MoveSpriteX", sprite).empty());
+    const std::vector<int> skaters{c.SantaSprite, c.MrsSantaSprite, c.SnowmanSprite, c.PenguinSkateSprite};
+    auto gates = [&](int santa, int mrs, int snowman, int penguin) {
+        rig.clocks().SantaGate = santa;  // 0 also after wrapping at 30000 s
+        rig.clocks().MrsSantaGate = mrs;
+        rig.clocks().SnowmanGate = snowman;
+        rig.clocks().PenguinGate = penguin;
+        return rig.FrameAfter(100);
+    };
+    const auto hidden = gates(0, 1, 4, 9);
+    for (int sprite : skaters) {
+        EXPECT_FALSE(Has(hidden, Draw(sprite)));
+        EXPECT_TRUE(CallsOf(hidden, "MoveSpriteX", sprite).empty());
     }
-    clocks.SantaGate = 1;
-    clocks.MrsSantaGate = 2;
-    clocks.SnowmanGate = 5;
-    clocks.PenguinGate = 10;
-    const auto shown = rig.FrameAfter(100);
-    for (int sprite : {c.SantaSprite, c.MrsSantaSprite, c.SnowmanSprite, c.PenguinSkateSprite})
-        EXPECT_TRUE(Has(shown, Draw(sprite)));
+    const auto shown = gates(1, 2, 5, 10);
+    for (int sprite : skaters) EXPECT_TRUE(Has(shown, Draw(sprite)));
 }
 
 TEST(Skaters, ARandomPoseIsAlwaysOneOfTheSkatersOwnFrames) {
@@ -145,51 +121,28 @@ TEST(Skaters, ARandomPoseIsAlwaysOneOfTheSkatersOwnFrames) {
     const Catalogue& c = rig.sprites();
     std::map<int, std::set<int>> poses;
     for (int frame = 0; frame < 400; ++frame) {
-        Clocks& clocks = rig.clocks();
-        clocks.SantaPoseCount = clocks.MrsSantaPoseCount = 2;
-        clocks.SnowmanPoseCount = 3;
+        rig.clocks().SantaPoseCount = rig.clocks().MrsSantaPoseCount = 2;
+        rig.clocks().SnowmanPoseCount = 3;
         const auto calls = rig.FrameAfter(1);  // the pose is set after any step, so it is the last frame set
         for (int sprite : {c.SantaSprite, c.MrsSantaSprite, c.SnowmanSprite})
             poses[sprite].insert(LastValue(calls, "SetSpriteFrame", sprite, 0));
-        EXPECT_EQ(clocks.SantaPoseCount, 0) << "a pose change starts the count again";
+        ASSERT_EQ(rig.clocks().SantaPoseCount, 0) << "a pose change starts the count again";
     }
-    auto range = [](int n) {
-        std::set<int> all;
-        for (int f = 1; f <= n; ++f) all.insert(f);
-        return all;
-    };
-    EXPECT_EQ(poses[c.SantaSprite], range(10));
-    EXPECT_EQ(poses[c.MrsSantaSprite], range(8));
-    EXPECT_EQ(poses[c.SnowmanSprite], range(4));
+    EXPECT_EQ(poses[c.SantaSprite], (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(poses[c.MrsSantaSprite], (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(poses[c.SnowmanSprite], (std::set<int>{1, 2, 3, 4}));
 }
 
-TEST(Skaters, EachMoverStepsAtMostOncePerThrottleWhateverTheFrameRate) {
+TEST(Skaters, AMoverStepsAtMostOncePerThrottleAlsoWhenTheTickCountWraps) {
     SkaterRig rig;
     const int snowman = rig.sprites().SnowmanSprite;  // 15 ms throttle, 2 pixels a step
-    const int x0 = rig.State(snowman).x;
-    rig.FrameAfter(15);
-    rig.FrameAfter(14);
-    EXPECT_EQ(rig.State(snowman).x, x0 + 2) << "the second frame came too soon";
-    rig.FrameAfter(1);
-    EXPECT_EQ(rig.State(snowman).x, x0 + 4);
-    rig.FrameAfter(500);
-    EXPECT_EQ(rig.State(snowman).x, x0 + 6) << "a late frame still moves one step";
-}
-
-TEST(Skaters, ThrottlesKeepWorkingWhenTheTickCountWraps) {
-    SkaterRig rig;
-    const int snowman = rig.sprites().SnowmanSprite;
     rig.tick = 0xFFFFFFF0u - 20;
-    rig.FrameAfter(20);  // a step at 0xFFFFFFF0
-    const int x0 = rig.State(snowman).x;
-    rig.FrameAfter(10);  // 0xFFFFFFFA: too soon
-    EXPECT_EQ(rig.State(snowman).x, x0);
-    rig.FrameAfter(10);  // wrapped to 4, 20 ms after the step
-    EXPECT_EQ(rig.State(snowman).x, x0 + 2);
-    rig.FrameAfter(14);
-    EXPECT_EQ(rig.State(snowman).x, x0 + 2);
-    rig.FrameAfter(1);
-    EXPECT_EQ(rig.State(snowman).x, x0 + 4);
+    std::vector<int> x;
+    for (std::uint32_t gap : {20u, 10u, 10u, 14u, 1u, 500u}) {  // the third frame's tick count wraps to 4
+        rig.FrameAfter(gap);
+        x.push_back(rig.State(snowman).x);
+    }
+    EXPECT_EQ(x, (std::vector<int>{-198, -198, -196, -196, -194, -192}));
 }
 
 }  // namespace

@@ -15,7 +15,9 @@ struct TextMask {
 class FontRasterizer {
 public:
     virtual ~FontRasterizer() = default;
-    // `size` in points as a font dialog gives it; an unknown face falls back to a similar font.
+    // `size` is the height of a line of text in pixels (the saver lays its texts out that way: a
+    // message of size 26 at y = 597 - 26 ends on the bottom edge); an unknown face falls back to a
+    // similar font.
     virtual TextMask Render(const std::string& face, int size, bool bold, const std::string& text) = 0;
 };
 

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/Recorder.h"
+#include "platform/sim/Recording.h"
+
+namespace hq::test {
+namespace {
+
+RecordRequest Parse(std::vector<std::string> args) {
+    args.insert(args.begin(), "--record");
+    return ParseRecordArgs(args);
+}
+
+TEST(RecordCommandLine, TheFileNameChoosesAStillOrAnAnimationAndOptionsOverrideTheDefaults) {
+    auto still = Parse({"out.PNG"}).options;
+    ASSERT_TRUE(still);
+    EXPECT_FALSE(still->animated);
+    EXPECT_EQ(still->seconds, 10);
+    EXPECT_FALSE(still->date);
+
+    auto gif = Parse({"run.gif", "--seconds", "2.5", "--fps", "25", "--seed", "7", "--at", "2026-12-25T08:30:05"}).options;
+    ASSERT_TRUE(gif);
+    EXPECT_TRUE(gif->animated);
+    EXPECT_EQ(gif->seconds, 2.5);
+    EXPECT_EQ(gif->fps, 25);
+    EXPECT_EQ(gif->seed, 7u);
+    ASSERT_TRUE(gif->date);
+    EXPECT_EQ(gif->date->day, 25);
+    EXPECT_EQ(gif->secondsSinceMidnight, 8 * 3600 + 30 * 60 + 5);
+}
+
+TEST(RecordCommandLine, BadArgumentsAreRefusedWithAMessageNamingTheProblem) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{}, "file name"},
+        {{"out.bmp"}, ".png or .gif"},
+        {{"out.png", "--seconds"}, "needs a value"},
+        {{"out.png", "--seconds", "0"}, "--seconds"},
+        {{"out.png", "--seconds", "ten"}, "'ten'"},
+        {{"out.png", "--fps", "2.5"}, "--fps"},
+        {{"out.png", "--fps", "51"}, "--fps"},
+        {{"out.png", "--seed", "-1"}, "--seed"},
+        {{"out.png", "--at", "2026-02-30T10:00:00"}, "--at"},
+        {{"out.png", "--at", "2026-12-25T24:00:00"}, "--at"},
+        {{"out.png", "--at", "2026-12-25 10:00:00"}, "--at"},
+        {{"out.png", "--colour", "red"}, "unknown option '--colour'"},
+    };
+    for (const auto& [args, says] : cases) {
+        const RecordRequest request = Parse(args);
+        EXPECT_FALSE(request.options) << says;
+        EXPECT_NE(request.error.find(says), std::string::npos) << request.error;
+    }
+}
+
+// Remembers every text it is asked to draw, each a solid block.
+class TextList : public FontRasterizer {
+public:
+    TextMask Render(const std::string&, int size, bool, const std::string& text) override {
+        Texts.insert(text);
+        return {int(text.size()), size, std::vector<std::uint8_t>(text.size() * std::size_t(size), 255)};
+    }
+    std::set<std::string> Texts;
+};
+
+struct Recording {
+    TextList fonts;
+    std::vector<int> delays;
+    std::vector<std::uint32_t> last;
+    double progress = 0;
+
+    bool Run(const std::vector<std::string>& args) {
+        MemorySettingsStore store;
+        std::string error;
+        return Record(*Parse(args).options, RecordSetup{"/nonexistent/", store, fonts, {2026, 12, 6}, 12 * 3600.0},
+                      [&](const RecordedFrame& frame) {
+                          delays.push_back(frame.delayCentiseconds);
+                          last.assign(frame.pixels, frame.pixels + frame.width * frame.height);
+                          return true;
+                      },
+                      [&](double share) { progress = share; }, error);
+    }
+};
+
+TEST(Recorder, AnAnimationHasAFramePerStepWhoseDelaysAddUpToTheRun) {
+    Recording run;
+    ASSERT_TRUE(run.Run({"x.gif", "--seconds", "1", "--fps", "30"}));
+    ASSERT_EQ(run.delays.size(), 30u);
+    int total = 0;
+    for (int d : run.delays) {
+        EXPECT_TRUE(d == 3 || d == 4) << d;
+        total += d;
+    }
+    EXPECT_EQ(total, 100);
+    EXPECT_EQ(run.progress, 1.0);
+}
+
+TEST(Recorder, AStillIsTheLastFrameOfARunOnTheClockAskedFor) {
+    Recording run;
+    ASSERT_TRUE(run.Run({"x.png", "--seconds", "2", "--at", "2026-12-25T09:15:00"}));
+    EXPECT_EQ(run.delays.size(), 1u);
+    EXPECT_TRUE(run.fonts.Texts.count("It's Christmas"));
+    EXPECT_TRUE(run.fonts.Texts.count("9:15:01 AM"));
+    ASSERT_EQ(run.last.size(), 800u * 600u);
+    EXPECT_EQ(run.last[800 * 1 + 1], 0x00FF00u) << "the clock at (1, 1), drawn though no picture loaded";
+}
+
+}  // namespace
+}  // namespace hq::test
