@@ -17,7 +17,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Header-only libraries the core uses are the same for every target: take Debian's copy.
-if(EXISTS /usr/include/stb/stb_image.h)
-  set(HQ_STB_INCLUDE_DIR /usr/include/stb CACHE PATH "Folder of stb_image.h")
-endif()
