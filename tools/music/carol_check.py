@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Checks the built carols the way a listener would meet them.
 
-  files     every Music/midiN.mid exists, lasts 1 to 4 minutes, has melody, harmony
-            and bass on at least three channels, and names
+  files     every Music/midiN.mid exists, lasts 1 to 4 minutes with no silent tail,
+            has melody, harmony and bass on at least three channels, and names
             its tune in the track name given by carols.tsv.  The files are read with
             midicsv, a reader independent of the tool that wrote them.
   loudness  every carol, rendered with FluidSynth, lies within a few dB of the
@@ -14,7 +14,6 @@ import concurrent.futures
 import csv
 import os
 import re
-import shutil
 import statistics
 import subprocess
 import sys
@@ -23,6 +22,7 @@ import tempfile
 MIN_SECONDS = 60
 MAX_SECONDS = 240
 MIN_CHANNELS = 3
+MAX_TRAILING_SILENCE = 3.0   # seconds a player would keep playing after the last note
 LOUDNESS_TOLERANCE_DB = 3.0
 LOUD_CAROL = 25            # "Choir of Bells (Loud)" is loud on purpose.
 LOUD_CAROL_MARGIN_DB = 1.0
@@ -59,6 +59,7 @@ class Midi:
         self.titles = []            # track names, in file order
         self.last_tick = 0
         self.channel_notes = {}     # channel -> number of notes
+        self.last_note_tick = 0
         for record in csv.reader(csv_text.splitlines(), skipinitialspace=True):
             if len(record) < 3:
                 continue
@@ -70,22 +71,24 @@ class Midi:
                 self.tempos.append((tick, int(record[3])))
             elif kind == "Title_t":
                 self.titles.append(record[3])
-            elif kind == "Note_on_c" and int(record[5]) > 0:
-                channel = int(record[3])
-                self.channel_notes[channel] = self.channel_notes.get(channel, 0) + 1
+            elif kind in ("Note_on_c", "Note_off_c"):
+                self.last_note_tick = max(self.last_note_tick, tick)
+                if kind == "Note_on_c" and int(record[5]) > 0:
+                    channel = int(record[3])
+                    self.channel_notes[channel] = self.channel_notes.get(channel, 0) + 1
 
-    def seconds(self):
-        """Length in seconds, following every tempo change (120 bpm until the first)."""
-        changes = sorted(self.tempos) or [(0, 500000)]
-        if changes[0][0] != 0:
+    def seconds(self, until=None):
+        """Time in seconds from the start to a tick (default: the end of the file),
+        following every tempo change (120 bpm until the first)."""
+        until = self.last_tick if until is None else until
+        changes = sorted(self.tempos)
+        if not changes or changes[0][0] != 0:
             changes.insert(0, (0, 500000))
-        total, (tick, tempo) = 0.0, changes[0]
-        for next_tick, next_tempo in changes[1:] + [(self.last_tick, None)]:
-            span = min(next_tick, self.last_tick) - tick
-            total += max(span, 0) * tempo / 1e6 / self.division
-            tick, tempo = next_tick, next_tempo
-            if tick >= self.last_tick:
-                break
+        total = 0.0
+        for (tick, tempo), (next_tick, _) in zip(changes, changes[1:] + [(until, 0)]):
+            span = min(next_tick, until) - tick
+            if span > 0:
+                total += span * tempo / 1e6 / self.division
         return total
 
 
@@ -109,6 +112,9 @@ def check_files(args):
         seconds = midi.seconds()
         if not MIN_SECONDS <= seconds <= MAX_SECONDS:
             faults.append(f"{name}: lasts {seconds:.0f} s, not {MIN_SECONDS} to {MAX_SECONDS} s")
+        silence = seconds - midi.seconds(midi.last_note_tick)
+        if silence > MAX_TRAILING_SILENCE:
+            faults.append(f"{name}: ends with {silence:.0f} s of silence after the last note")
         voiced = sorted(ch for ch, count in midi.channel_notes.items() if count > 0)
         if len(voiced) < MIN_CHANNELS:
             faults.append(f"{name}: notes on {len(voiced)} channel(s), wants melody, harmony and bass")
