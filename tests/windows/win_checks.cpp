@@ -249,6 +249,47 @@ void SaverInputChecks() {
     Check(ShowCursor(TRUE) >= 0, "saver: the cursor is visible after it ends");
 }
 
+// The preview in a host window of this process (Wine shows another process's child window only
+// as its host's background): the picture from the asset folder, or the night-sky fill without it.
+void PreviewPictureChecks() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = PlainProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"HqCheckPreviewHost";
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    RegisterClassW(&wc);
+    HWND host = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"host", WS_POPUP | WS_VISIBLE, 300, 200, 152, 112,
+                                nullptr, nullptr, wc.hInstance, nullptr);
+    const std::string assets = FindAssetFolder();
+    int status = -1;
+    std::thread preview([&] { status = RunPreview(GetModuleHandleW(nullptr), std::int64_t(std::intptr_t(host)), assets); });
+
+    HWND child = nullptr;
+    COLORREF shown = CLR_INVALID;
+    for (int i = 0; i < 100; ++i) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        child = FindWindowExW(host, nullptr, L"HollyquillPreview", nullptr);
+        if (child) {
+            HDC screen = GetDC(nullptr);
+            shown = GetPixel(screen, 300 + 76, 200 + 56);
+            ReleaseDC(nullptr, screen);
+            if (shown != RGB(255, 255, 255) && shown != CLR_INVALID) break;
+        }
+        Sleep(50);
+    }
+    const bool hasPicture = GetFileAttributesW(Widen(assets + "preview.bmp").c_str()) != INVALID_FILE_ATTRIBUTES;
+    constexpr COLORREF kFill = RGB(0x14, 0x1a, 0x33);
+    if (hasPicture)
+        Check(child && shown != RGB(255, 255, 255) && shown != kFill, "preview: preview.bmp fills the host",
+              std::to_string(shown));
+    else
+        Check(child && shown == kFill, "preview: without preview.bmp the host shows the night sky", std::to_string(shown));
+    DestroyWindow(host);
+    preview.join();
+    Check(status == 0, "preview: it ends with its host");
+}
+
 }  // namespace
 
 int wmain() {
@@ -259,6 +300,7 @@ int wmain() {
     SoundChecks();
     PresenterChecks();
     SaverInputChecks();
+    PreviewPictureChecks();
     std::printf("%d passed, %d failed\n", g_passed, g_failed);
     std::fflush(stdout);
     return g_failed == 0 ? 0 : 1;
