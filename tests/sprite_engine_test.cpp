@@ -149,12 +149,29 @@ TEST_F(EngineRig, StretchingScalesThePictureToTheSizeSet) {
     engine.SetSpriteHeight(s, 4);
     EXPECT_EQ(engine.GetSpriteHeight(s), 4);
     Frame(0, {s});
-    EXPECT_EQ(Screen(), "........\n.rrgg...\n.rrgg...\n.bbww...\n.bbww...\n........\n");
-    engine.SetSpriteX(s, 5);  // stretched across the right edge
-    engine.SetSpriteWidth(s, 6);
-    engine.SetSpriteHeight(s, 1);
-    Frame(0, {s});
+    // Filtered: the corners keep their colours, the pixels between them blend, nothing spills.
+    EXPECT_EQ(Screen(), "........\n.r??g...\n.????...\n.????...\n.b??w...\n........\n");
+
+    const int blue = Sprite(Picture("blue.bmp", 2, 2, {kBlue, kBlue, kBlue, kBlue}), kKeyTransparent, 5, 1);
+    engine.SetSpriteWidth(blue, 6);  // stretched across the right edge
+    engine.SetSpriteHeight(blue, 1);
+    Frame(0, {blue});
     EXPECT_EQ(Screen(), "........\n.....bbb\n........\n........\n........\n........\n");
+}
+
+TEST_F(EngineRig, ShrinkingAveragesInsteadOfDroppingPixels) {
+    // A fine red and white checkerboard shrunk eight times reads as one even pink, not as
+    // whichever pixels a sampler happened to hit.
+    std::vector<std::uint32_t> board(16 * 16);
+    for (int i = 0; i < 256; ++i) board[std::size_t(i)] = ((i / 16 + i % 16) % 2) ? kRed : kWhite;
+    const int s = Sprite(Picture("board.bmp", 16, 16, board), kKeyOpaque, 0, 0);
+    engine.SetSpriteWidth(s, 2);
+    engine.SetSpriteHeight(s, 2);
+    Frame(0, {s});
+    const std::uint32_t pink = At(0, 0);
+    EXPECT_EQ(pink >> 16 & 0xFF, 255u);
+    EXPECT_NEAR(double(pink >> 8 & 0xFF), 127.5, 2.0);
+    EXPECT_EQ(At(1, 1), pink);
 }
 
 TEST_F(EngineRig, AFrameThatCannotBeLoadedKeepsItsPlaceAndDrawsNothing) {

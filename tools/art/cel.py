@@ -94,6 +94,7 @@ class Pic:
         self.n = 0
         self.T = [IDENT]
         self.sw = 2.0  # outline width for this picture's parts
+        self.out_scale = 1  # pixels per drawing unit in the built picture
 
     # --- transforms -----------------------------------------------------------------
     def push(self, m):
@@ -258,8 +259,8 @@ class Pic:
                              f'r="{fmt(max(0.45, 0.38 * r * s))}" fill="#fff6ee"/>')
 
     def svg(self):
-        head = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{self.w}" height="{self.h}" '
-                f'viewBox="0 0 {self.w} {self.h}">\n')
+        head = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{self.w * self.out_scale}" '
+                f'height="{self.h * self.out_scale}" viewBox="0 0 {self.w} {self.h}">\n')
         if self.title:
             head += f'<title>{self.title}</title>\n'
         defs = '<defs>\n' + '\n'.join(self.defs) + '\n</defs>\n' if self.defs else ''

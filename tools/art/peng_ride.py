@@ -6,6 +6,9 @@ from cel import *
 import penguin as pg
 
 SIZE = 128
+# The riders are drawn stretched from 24 px up to several hundred, so they are built large and
+# the engine only ever shrinks them.
+OUT_SCALE = 4
 # everything drawn a little inside the square, so no edge of the rider is cut off when it
 # is stretched to full screen height
 INSET = (0.9, 0, 0, 0.9, 6.4, 5.0)
@@ -61,6 +64,7 @@ def sled_rope(p, a, b, tilt=0):
 
 def sled_rider(name, airborne):
     p = Pic(SIZE, SIZE, name)
+    p.out_scale = OUT_SCALE
     p.sw = 3.0
     p.push(INSET)
     st = 6 if airborne else 0
@@ -131,6 +135,7 @@ def goggles(p):
 
 def ski_rider(name, pose):
     p = Pic(SIZE, SIZE, name)
+    p.out_scale = OUT_SCALE
     p.sw = 3.0
     p.push(INSET)
     if pose == 1:      # tucked, schussing straight at the viewer

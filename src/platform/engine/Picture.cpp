@@ -152,32 +152,102 @@ void Picture::Draw(std::uint32_t* target, int targetWidth, int targetHeight, int
     }
 }
 
+std::shared_ptr<const Picture> Picture::Halved() const {
+    const int w = std::max(1, m_width / 2), h = std::max(1, m_height / 2);
+    std::shared_ptr<Picture> half(new Picture(w, h));
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            std::uint32_t r = 0, g = 0, b = 0, a = 0;
+            for (int dy = 0; dy < 2; ++dy) {
+                for (int dx = 0; dx < 2; ++dx) {
+                    const std::size_t i = std::size_t(std::min(m_height - 1, 2 * y + dy)) * std::size_t(m_width) +
+                                          std::size_t(std::min(m_width - 1, 2 * x + dx));
+                    r += m_colour[i] >> 16 & 0xFF;
+                    g += m_colour[i] >> 8 & 0xFF;
+                    b += m_colour[i] & 0xFF;
+                    a += m_alpha[i];
+                }
+            }
+            const std::size_t o = std::size_t(y) * std::size_t(w) + std::size_t(x);
+            half->m_colour[o] = (r + 2) / 4 << 16 | (g + 2) / 4 << 8 | (b + 2) / 4;
+            half->m_alpha[o] = std::uint8_t((a + 2) / 4);
+        }
+    }
+    half->BuildRuns();
+    return half;
+}
+
+const Picture& Picture::LevelFor(int drawWidth, int drawHeight) const {
+    const Picture* level = this;
+    std::size_t n = 0;
+    while (level->m_width / 2 >= drawWidth && level->m_height / 2 >= drawHeight && level->m_width >= 2 &&
+           level->m_height >= 2) {
+        if (n == m_halvings.size()) m_halvings.push_back(level->Halved());
+        level = m_halvings[n++].get();
+    }
+    return *level;
+}
+
 void Picture::DrawStretched(std::uint32_t* target, int targetWidth, int targetHeight, int x, int y, int drawWidth,
                             int drawHeight) const {
     if (drawWidth == m_width && drawHeight == m_height) return Draw(target, targetWidth, targetHeight, x, y);
     if (drawWidth <= 0 || drawHeight <= 0 || m_width == 0 || m_height == 0) return;
     if (x >= targetWidth || y >= targetHeight || std::int64_t(x) + drawWidth <= 0 || std::int64_t(y) + drawHeight <= 0)
         return;
+    const Picture& src = LevelFor(drawWidth, drawHeight);
     const int firstCol = std::max(0, -x);
     const int lastCol = int(std::min<std::int64_t>(drawWidth, std::int64_t(targetWidth) - x));
     const int firstRow = std::max(0, -y);
     const int lastRow = int(std::min<std::int64_t>(drawHeight, std::int64_t(targetHeight) - y));
-    // The source column of each visible column, sampled at pixel centres.
-    std::vector<std::uint32_t> sourceCol(std::size_t(lastCol - firstCol));
-    for (int c = firstCol; c < lastCol; ++c)
-        sourceCol[std::size_t(c - firstCol)] =
-            std::uint32_t((std::int64_t(2 * std::int64_t(c) + 1) * m_width) / (2 * std::int64_t(drawWidth)));
+
+    // Sample positions in 8-bit fixed point, at pixel centres: a left/top texel and the weight of
+    // the one after it.
+    struct Tap {
+        std::uint32_t at;
+        std::uint32_t next;
+        std::uint32_t weight;  // 0..256 for `next`
+    };
+    auto taps = [](int first, int last, int drawn, int size) {
+        std::vector<Tap> out(std::size_t(last - first));
+        for (int i = first; i < last; ++i) {
+            const std::int64_t pos = ((2 * std::int64_t(i) + 1) * size * 256) / (2 * std::int64_t(drawn)) - 128;
+            const std::int64_t clamped = std::clamp<std::int64_t>(pos, 0, std::int64_t(size - 1) * 256);
+            const std::uint32_t at = std::uint32_t(clamped >> 8);
+            out[std::size_t(i - first)] = {at, std::min<std::uint32_t>(at + 1, std::uint32_t(size - 1)),
+                                           std::uint32_t(clamped & 0xFF)};
+        }
+        return out;
+    };
+    const std::vector<Tap> cols = taps(firstCol, lastCol, drawWidth, src.m_width);
+    const std::vector<Tap> rows = taps(firstRow, lastRow, drawHeight, src.m_height);
+
     for (int row = firstRow; row < lastRow; ++row) {
-        const std::size_t sourceRow = std::size_t((std::int64_t(2 * std::int64_t(row) + 1) * m_height) /
-                                                  (2 * std::int64_t(drawHeight)));
-        if (m_rowRuns[sourceRow] == m_rowRuns[sourceRow + 1]) continue;  // nothing visible in that row
-        const std::uint32_t* colour = &m_colour[sourceRow * std::size_t(m_width)];
-        const std::uint8_t* alpha = &m_alpha[sourceRow * std::size_t(m_width)];
+        const Tap& ty = rows[std::size_t(row - firstRow)];
+        const bool emptyRows = src.m_rowRuns[ty.at] == src.m_rowRuns[ty.at + 1] &&
+                               src.m_rowRuns[ty.next] == src.m_rowRuns[ty.next + 1];
+        if (emptyRows) continue;
+        const std::size_t r0 = std::size_t(ty.at) * std::size_t(src.m_width);
+        const std::size_t r1 = std::size_t(ty.next) * std::size_t(src.m_width);
+        const std::uint32_t wy1 = ty.weight, wy0 = 256 - wy1;
         std::uint32_t* out = target + std::size_t(y + row) * std::size_t(targetWidth) + (x + firstCol);
-        for (std::size_t i = 0; i < sourceCol.size(); ++i) {
-            const std::uint32_t a = alpha[sourceCol[i]];
-            if (a == 255) out[i] = colour[sourceCol[i]];
-            else if (a != 0) out[i] = Blend(out[i], colour[sourceCol[i]], a);
+        for (std::size_t i = 0; i < cols.size(); ++i) {
+            const Tap& tx = cols[i];
+            const std::uint32_t wx1 = tx.weight, wx0 = 256 - wx1;
+            const std::uint32_t w[4] = {wx0 * wy0, wx1 * wy0, wx0 * wy1, wx1 * wy1};  // sum 65536
+            const std::size_t at[4] = {r0 + tx.at, r0 + tx.next, r1 + tx.at, r1 + tx.next};
+            std::uint32_t a = 0;
+            for (int k = 0; k < 4; ++k) a += src.m_alpha[at[k]] * w[k];
+            if (a < 128) continue;  // nothing visible here
+            std::uint32_t r = 0, g = 0, b = 0;
+            for (int k = 0; k < 4; ++k) {
+                const std::uint32_t c = src.m_colour[at[k]];
+                r += (c >> 16 & 0xFF) * w[k];
+                g += (c >> 8 & 0xFF) * w[k];
+                b += (c & 0xFF) * w[k];
+            }
+            const std::uint32_t colour = (r + 32768) >> 16 << 16 | (g + 32768) >> 16 << 8 | (b + 32768) >> 16;
+            const std::uint32_t alpha = (a + 32768) >> 16;
+            out[i] = alpha >= 255 ? colour : Blend(out[i], colour, alpha);
         }
     }
 }

@@ -33,7 +33,8 @@ public:
     // Draws the picture with its top-left corner at (x, y) into a 0x00RRGGBB buffer of the given
     // size, clipped at all four edges.
     void Draw(std::uint32_t* target, int targetWidth, int targetHeight, int x, int y) const;
-    // The same, stretched to drawWidth x drawHeight by taking the nearest pixel.
+    // The same, stretched to drawWidth x drawHeight: filtered from the nearest halving of the
+    // picture that is at least that large, so a shrunk or grown sprite keeps smooth edges.
     void DrawStretched(std::uint32_t* target, int targetWidth, int targetHeight, int x, int y, int drawWidth,
                        int drawHeight) const;
 
@@ -45,6 +46,10 @@ private:
     };
 
     Picture(int width, int height);
+    // The picture at half its width and height, each pixel the average of four.
+    std::shared_ptr<const Picture> Halved() const;
+    // This picture or its smallest halving still at least drawWidth x drawHeight.
+    const Picture& LevelFor(int drawWidth, int drawHeight) const;
     // Groups each row's pixels into runs once the colours and alphas are filled in.
     void BuildRuns();
 
@@ -55,6 +60,8 @@ private:
     std::vector<std::uint8_t> m_alpha;
     std::vector<Run> m_runs;
     std::vector<std::uint32_t> m_rowRuns;  // row r's runs are m_runs[m_rowRuns[r] .. m_rowRuns[r + 1])
+    // Halvings made the first time the picture is drawn smaller than half its size.
+    mutable std::vector<std::shared_ptr<const Picture>> m_halvings;
 };
 
 }  // namespace hq
