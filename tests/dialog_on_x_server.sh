@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # The settings dialog on a real X server (Xvfb with openbox): `hollyquill /c` opens a window
 # titled "Hollyquill" that has written the first-run values, a check box toggled from the
 # keyboard is stored at once and toggled back is stored again, and Alt+O (the OK button) ends
@@ -7,15 +7,16 @@
 set -u
 PROGRAM=$1
 
-for tool in Xvfb openbox xdotool; do
+for tool in Xvfb openbox xdotool xwininfo xmessage; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
 WORK=$(mktemp -d /tmp/hq-dialog-test-XXXXXX)
-STARTED=""
+work=$WORK
+pids=()
 cleanup() {
-    for pid in $STARTED; do kill "$pid" 2>/dev/null; done
-    for pid in $STARTED; do wait "$pid" 2>/dev/null; done
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -45,14 +46,8 @@ ended() {
     case "$state" in "" | Z*) return 0 ;; *) return 1 ;; esac
 }
 
-# Xvfb picks a free display itself and writes its number to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-STARTED="$!"
-wait_for 100 test -s "$WORK/display" || fail "Xvfb did not start"
-DISPLAY=":$(cat "$WORK/display")"
-export DISPLAY
-openbox >"$WORK/openbox.log" 2>&1 &
-STARTED="$! $STARTED"
+. "$(dirname "$0")/x_session.sh"
+start_x_session || exit 1
 
 export XDG_CONFIG_HOME="$WORK/config"
 export HOLLYQUILL_ASSETS="$WORK/assets"
@@ -63,7 +58,7 @@ SETTINGS="$XDG_CONFIG_HOME/hollyquill/hollyq1.ini"
 
 "$PROGRAM" /c >"$WORK/dialog.log" 2>&1 &
 DIALOG=$!
-STARTED="$DIALOG $STARTED"
+pids=("$DIALOG" "${pids[@]}")
 
 # A shown window whose title is exactly "Hollyquill" (xdotool's own matching ignores case, and
 # GTK keeps a hidden window named after the program).
