@@ -32,6 +32,17 @@ private:
     SaverWindow* m_window = nullptr;
 };
 
+// XScreenSaver's settings show a hack in a small preview beside its own dialog; carols would
+// play over that dialog, so a window narrower than this stays quiet.
+constexpr int kSmallestWindowWithMusic = 640;
+
+class SilentSound : public SoundControl {
+public:
+    void PlayFile(const std::string&, int, int) override {}
+    void StopPlayback() override {}
+    bool IsPlaying() override { return false; }
+};
+
 std::uint64_t FreshSeed() {
     std::random_device device;
     const auto now = std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count());
@@ -60,7 +71,9 @@ int RunScene(const std::string& assetFolder, SdlPresenter& presenter, X11Embed* 
         TtfFontRasterizer fonts;
         SpriteEngine drawing(fonts, presenter, [&system] { return system.GetTickCount(); });
         SoundRelay relay;
-        const std::unique_ptr<SoundControl> sound = MakeDesktopSound(&relay);
+        const bool quiet = embed && embed->Width() < kSmallestWindowWithMusic;
+        const std::unique_ptr<SoundControl> sound =
+            quiet ? std::make_unique<SilentSound>() : MakeDesktopSound(&relay);
         SaverWindow window(SaverPlatform{drawing, *sound, store, system, timers, assetFolder}, FreshSeed());
         relay.Attach(&window);
         if (!window.Load()) {
