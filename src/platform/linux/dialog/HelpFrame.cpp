@@ -1,6 +1,7 @@
 #include "platform/linux/dialog/HelpFrame.h"
 
 #include "platform/linux/dialog/WxText.h"
+#include "settings/DialogTexts.h"
 
 namespace hq {
 
@@ -17,7 +18,7 @@ HelpFrame::HelpFrame(wxWindow* dialog, SetupPresenter& presenter)
     // Long lines scroll sideways rather than wrap, as the help file was laid out.
     m_text = new wxTextCtrl(panel, wxID_ANY, kHelpInitialText, wxDefaultPosition, wxDefaultSize,
                             wxTE_MULTILINE | wxTE_READONLY | wxHSCROLL | wxVSCROLL);
-    auto* close = new wxButton(panel, wxID_ANY, "&Close");
+    auto* close = new wxButton(panel, wxID_ANY, dialog_text::kHelpCloseButton);
     close->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_presenter.CloseHelp(); });
     // The window's close box unloads it as the button does.
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { m_presenter.CloseHelp(); });

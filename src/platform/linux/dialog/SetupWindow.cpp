@@ -7,6 +7,7 @@
 
 #include "platform/linux/dialog/HelpFrame.h"
 #include "platform/linux/dialog/WxText.h"
+#include "settings/DialogTexts.h"
 
 namespace hq {
 
@@ -24,17 +25,6 @@ constexpr int kButtonStripHeight = 46;  // 690 twips
 const wxColour kDuskBlue(43, 47, 92);
 const wxColour kCarolRed(192, 0, 0);
 
-constexpr const char* kLayerCaptions[3] = {"Show front layer", "Show mid layer", "Show back layer"};
-constexpr const char* kLayersTip =
-    "Show the snowflakes.  If the snow appears jittery, try unchecking a layer and see if that helps.";
-constexpr const char* kPowerSaveTip =
-    "If you have your Monitor set to turn off enabling this will keep that setting, otherwise the screensaver "
-    "will ignore those settings";
-constexpr const char* kFontsNote =
-    "Loading the fonts causes a delay in starting the Control Box.  Check this box if you do not want to use a "
-    "different font.  The Control Box will then load faster.";
-// The line's caption holds the list in its run of blanks.
-constexpr const char* kSoundOffLine = "Stop sound after:                         minutes";
 
 // GTK's theme pads buttons and entries for touch screens; these few rules give back the density
 // the dialog was designed with. They apply to one widget each.
@@ -133,8 +123,8 @@ SetupWindow::SetupWindow(SetupPresenter& presenter, const std::string& assetFold
     column->Add(BuildBanner(assetFolder), 0, wxEXPAND);
 
     auto* book = new wxNotebook(this, wxID_ANY);
-    book->AddPage(BuildSettingsPage(book), "Settings", true);
-    book->AddPage(BuildCarolsPage(book), " Christmas Carols");
+    book->AddPage(BuildSettingsPage(book), dialog_text::kSettingsTab, true);
+    book->AddPage(BuildCarolsPage(book), dialog_text::kCarolsTab);
     column->Add(book, 1, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 4);
     column->Add(BuildButtonStrip(), 0, wxEXPAND);
     SetSizer(column);
@@ -175,22 +165,22 @@ wxWindow* SetupWindow::BuildSettingsPage(wxNotebook* book) {
     auto* right = new wxBoxSizer(wxVERTICAL);
     const int gap = 10;
 
-    auto* layers = new wxStaticBoxSizer(wxVERTICAL, page, "Snowflake Layers");
-    layers->GetStaticBox()->SetToolTip(kLayersTip);
-    for (int i = 0; i < 3; ++i) layers->Add(AddCheck(layers->GetStaticBox(), chkLayer(i), kLayerCaptions[i]), 0, wxALL, 2);
+    auto* layers = new wxStaticBoxSizer(wxVERTICAL, page, dialog_text::kLayersGroup);
+    layers->GetStaticBox()->SetToolTip(dialog_text::kLayersTip);
+    for (int i = 0; i < 3; ++i) layers->Add(AddCheck(layers->GetStaticBox(), chkLayer(i), dialog_text::kLayerCaptions[i]), 0, wxALL, 2);
     left->Add(layers, 0, wxEXPAND | wxBOTTOM, gap);
 
-    auto* countDown = new wxStaticBoxSizer(wxVERTICAL, page, "Countdown to Christmas");
-    countDown->Add(AddCheck(countDown->GetStaticBox(), CheckId::chkCountDown, "Display the countdown"), 0, wxALL, 2);
+    auto* countDown = new wxStaticBoxSizer(wxVERTICAL, page, dialog_text::kCountDownGroup);
+    countDown->Add(AddCheck(countDown->GetStaticBox(), CheckId::chkCountDown, dialog_text::kCountDownCheck), 0, wxALL, 2);
     left->Add(countDown, 0, wxEXPAND | wxBOTTOM, gap);
 
-    auto* mouse = new wxStaticBoxSizer(wxVERTICAL, page, "Mouse Sensitivity");
+    auto* mouse = new wxStaticBoxSizer(wxVERTICAL, page, dialog_text::kMouseGroup);
     wxWindow* mouseBox = mouse->GetStaticBox();
-    mouseBox->SetToolTip("Change the sensitivity of the mouse");
+    mouseBox->SetToolTip(dialog_text::kMouseTip);
     m_mouseS = new wxSlider(mouseBox, wxID_ANY, kMouseSensitivityMin, kMouseSensitivityMin, kMouseSensitivityMax);
     m_mouseS->SetLineSize(1);
     m_mouseS->SetPageSize(1);
-    m_mouseS->SetToolTip("Change the sensitivity of the mouse");
+    m_mouseS->SetToolTip(dialog_text::kMouseTip);
     // GTK reports every step of a drag, so the number and the store follow the thumb.
     m_mouseS->Bind(wxEVT_SLIDER, [this](wxCommandEvent&) {
         if (!m_mirroring) m_presenter.SetMouseSensitivity(m_mouseS->GetValue());
@@ -202,37 +192,37 @@ wxWindow* SetupWindow::BuildSettingsPage(wxNotebook* book) {
     barRow->Add(number, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 4);
     mouse->Add(barRow, 0, wxEXPAND | wxLEFT | wxRIGHT, 2);
     auto* ends = new wxBoxSizer(wxHORIZONTAL);
-    ends->Add(Label(mouseBox, "Light Touch"));
+    ends->Add(Label(mouseBox, dialog_text::kMouseLight));
     ends->AddStretchSpacer();
-    ends->Add(Label(mouseBox, "Heavy"));
+    ends->Add(Label(mouseBox, dialog_text::kMouseHeavy));
     ends->AddSpacer(number->GetSize().x + 4);
     mouse->Add(ends, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 2);
     left->Add(mouse, 0, wxEXPAND | wxBOTTOM, gap);
 
-    wxCheckBox* power = AddCheck(page, CheckId::chkPowerSave, "Disable any Power Saving settings");
-    power->SetToolTip(kPowerSaveTip);
+    wxCheckBox* power = AddCheck(page, CheckId::chkPowerSave, dialog_text::kPowerSaveCheck);
+    power->SetToolTip(dialog_text::kPowerSaveTip);
     left->Add(power, 0, wxLEFT | wxTOP, 4);
 
-    auto* clock = new wxStaticBoxSizer(wxHORIZONTAL, page, "Clock");
+    auto* clock = new wxStaticBoxSizer(wxHORIZONTAL, page, dialog_text::kClockGroup);
     wxWindow* clockBox = clock->GetStaticBox();
-    wxCheckBox* showClock = AddCheck(clockBox, CheckId::chkClock, "Show Clock");
-    showClock->SetToolTip("Show or Remove Clock");
+    wxCheckBox* showClock = AddCheck(clockBox, CheckId::chkClock, dialog_text::kClockCheck);
+    showClock->SetToolTip(dialog_text::kClockTip);
     clock->Add(showClock, 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);
     clock->AddStretchSpacer();
-    clock->Add(Label(clockBox, "Font Size: "), 0, wxALIGN_CENTER_VERTICAL);
-    AddText(clockBox, TextId::txtFontSize, 48)->SetToolTip("Type size of font for clock");
+    clock->Add(Label(clockBox, dialog_text::kClockSizeLabel), 0, wxALIGN_CENTER_VERTICAL);
+    AddText(clockBox, TextId::txtFontSize, 48)->SetToolTip(dialog_text::kClockSizeTip);
     clock->Add(m_texts[std::size_t(TextId::txtFontSize)], 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);
     right->Add(clock, 0, wxEXPAND | wxBOTTOM, gap);
 
-    auto* message = new wxStaticBoxSizer(wxVERTICAL, page, "Show Message");
+    auto* message = new wxStaticBoxSizer(wxVERTICAL, page, dialog_text::kMessageGroup);
     wxWindow* messageBox = message->GetStaticBox();
-    message->Add(AddCheck(messageBox, CheckId::chkShowMessage, "Show Message"), 0, wxALL, 2);
+    message->Add(AddCheck(messageBox, CheckId::chkShowMessage, dialog_text::kMessageCheck), 0, wxALL, 2);
     message->Add(AddText(messageBox, TextId::txtMessage, -1), 0, wxEXPAND | wxALL, 2);
     auto* fontRow = new wxBoxSizer(wxHORIZONTAL);
-    fontRow->Add(Label(messageBox, "Font Size:"), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    fontRow->Add(Label(messageBox, dialog_text::kMessageSizeLabel), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
     fontRow->Add(AddText(messageBox, TextId::txtFontSizeMsg, 48), 0, wxALIGN_CENTER_VERTICAL);
     fontRow->AddSpacer(10);
-    fontRow->Add(Label(messageBox, "Font:"), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    fontRow->Add(Label(messageBox, dialog_text::kFontLabel), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
     m_fonts = new wxChoice(messageBox, wxID_ANY, wxDefaultPosition, wxSize(60, -1));
     m_fonts->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
         if (!m_mirroring) m_presenter.SelectFont(m_fonts->GetSelection());
@@ -241,7 +231,7 @@ wxWindow* SetupWindow::BuildSettingsPage(wxNotebook* book) {
     message->Add(fontRow, 0, wxEXPAND | wxALL, 2);
     auto* noteRow = new wxBoxSizer(wxHORIZONTAL);
     noteRow->Add(AddCheck(messageBox, CheckId::chkFonts, wxEmptyString), 0, wxTOP, 2);
-    wxStaticText* note = Label(messageBox, kFontsNote);
+    wxStaticText* note = Label(messageBox, dialog_text::kFontsNote);
     noteRow->Add(note, 1, wxLEFT, 2);
     message->Add(noteRow, 0, wxEXPAND | wxALL, 2);
     right->Add(message, 0, wxEXPAND);
@@ -260,7 +250,7 @@ wxWindow* SetupWindow::BuildSettingsPage(wxNotebook* book) {
             const int width = note->GetParent()->GetClientSize().x - note->GetPosition().x - 8;
             if (width <= m_noteWrap) return;
             m_noteWrap = width;
-            note->SetLabel(kFontsNote);
+            note->SetLabel(dialog_text::kFontsNote);
             note->Wrap(width);
             page->Layout();
         });
@@ -272,7 +262,7 @@ wxWindow* SetupWindow::BuildCarolsPage(wxNotebook* book) {
     auto* page = new wxPanel(book);
     auto* column = new wxBoxSizer(wxVERTICAL);
 
-    const std::string line = kSoundOffLine;
+    const std::string line = dialog_text::kSoundOffLine;
     const std::size_t gapStart = line.find("  ");
     const std::size_t gapEnd = line.find_first_not_of(' ', gapStart);
     auto* top = new wxBoxSizer(wxHORIZONTAL);
@@ -283,7 +273,7 @@ wxWindow* SetupWindow::BuildCarolsPage(wxNotebook* book) {
     wxArrayString choices;
     for (const std::string& choice : SoundOffChoices()) choices.Add(ToWx(choice));
     m_soundOff = new wxComboBox(page, wxID_ANY, kNever, wxDefaultPosition, wxSize(96, -1), choices, wxCB_DROPDOWN);
-    m_soundOff->SetToolTip("Set to turn the sound off after x amount of time");
+    m_soundOff->SetToolTip(dialog_text::kSoundOffTip);
     m_soundOff->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) {
         if (!m_mirroring) m_presenter.SelectSoundOff(m_soundOff->GetSelection());
     });
@@ -294,7 +284,7 @@ wxWindow* SetupWindow::BuildCarolsPage(wxNotebook* book) {
     top->Add(m_soundOff, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, 8);
     top->Add(after, 0, wxALIGN_CENTER_VERTICAL);
     top->AddStretchSpacer();
-    auto* keyboard = new CompactButton(page, "Keyboard Options");
+    auto* keyboard = new CompactButton(page, dialog_text::kKeyboardButton);
     keyboard->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_presenter.ClickKeyboard(); });
     top->Add(keyboard, 0, wxALIGN_CENTER_VERTICAL);
     column->Add(top, 0, wxEXPAND | wxALL, 6);
@@ -331,13 +321,13 @@ wxWindow* SetupWindow::BuildCarolsPage(wxNotebook* book) {
 
 wxSizer* SetupWindow::BuildButtonStrip() {
     auto* strip = new wxBoxSizer(wxHORIZONTAL);
-    auto* about = new CompactButton(this, "&About");
-    about->SetToolTip("Version Number ");
+    auto* about = new CompactButton(this, dialog_text::kAboutButton);
+    about->SetToolTip(dialog_text::kAboutTip);
     about->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_presenter.ClickAbout(); });
-    auto* help = new CompactButton(this, "&Help");
-    help->SetToolTip("Opens A Help File");
+    auto* help = new CompactButton(this, dialog_text::kHelpButton);
+    help->SetToolTip(dialog_text::kHelpTip);
     help->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_presenter.ClickHelp(); });
-    auto* ok = new CompactButton(this, "&OK");
+    auto* ok = new CompactButton(this, dialog_text::kOkButton);
     ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_presenter.ClickOK(); });
     ok->SetDefault();
     const wxSize buttonSize(88, -1);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/windows/TextCodec.h"
+#include "settings/DialogTexts.h"
 
 namespace hq::win {
 
@@ -43,17 +44,6 @@ enum ControlId : int {
     kHelpTextId = 1400,
 };
 
-constexpr const char* kLayerCaptions[3] = {"Show front layer", "Show mid layer", "Show back layer"};
-constexpr const char* kLayersTip =
-    "Show the snowflakes.  If the snow appears jittery, try unchecking a layer and see if that helps.";
-constexpr const char* kMouseTip = "Change the sensitivity of the mouse";
-constexpr const char* kPowerSaveTip =
-    "If you have your Monitor set to turn off enabling this will keep that setting, otherwise the screensaver "
-    "will ignore those settings";
-constexpr const char* kFontsNote =
-    "Loading the fonts causes a delay in starting the Control Box.  Check this box if you do not want to use a "
-    "different font.  The Control Box will then load faster.";
-constexpr const char* kSoundOffLine = "Stop sound after:                         minutes";
 
 RECT R(int x, int y, int w, int h) { return RECT{x, y, x + w, y + h}; }
 
@@ -224,7 +214,7 @@ void SetupWindow::Build() {
 
     m_tabs = Add(m_window, WC_TABCONTROLW, "", WS_CLIPSIBLINGS | WS_TABSTOP,
                  R(4, kBannerHeight + 4, kDesignWidth - 8, kDesignHeight - kBannerHeight - kStripHeight - 4), kTabsId);
-    const char* tabNames[2] = {"Settings", " Christmas Carols"};
+    const char* tabNames[2] = {dialog_text::kSettingsTab, dialog_text::kCarolsTab};
     for (int i = 0; i < 2; ++i) {
         std::wstring name = Widen(tabNames[i]);
         TCITEMW item{};
@@ -240,59 +230,59 @@ void SetupWindow::Build() {
     BuildCarolsPage();
 
     const int stripTop = kDesignHeight - kStripHeight + 10;
-    HWND about = Add(m_window, WC_BUTTONW, "&About", BS_PUSHBUTTON | WS_TABSTOP, R(8, stripTop, 88, 26), kAboutId);
-    AddTip(about, "Version Number ");
-    HWND help = Add(m_window, WC_BUTTONW, "&Help", BS_PUSHBUTTON | WS_TABSTOP, R(104, stripTop, 88, 26), kHelpId);
-    AddTip(help, "Opens A Help File");
-    Add(m_window, WC_BUTTONW, "&OK", BS_DEFPUSHBUTTON | WS_TABSTOP, R(kDesignWidth - 96, stripTop, 88, 26), IDOK);
+    HWND about = Add(m_window, WC_BUTTONW, dialog_text::kAboutButton, BS_PUSHBUTTON | WS_TABSTOP, R(8, stripTop, 88, 26), kAboutId);
+    AddTip(about, dialog_text::kAboutTip);
+    HWND help = Add(m_window, WC_BUTTONW, dialog_text::kHelpButton, BS_PUSHBUTTON | WS_TABSTOP, R(104, stripTop, 88, 26), kHelpId);
+    AddTip(help, dialog_text::kHelpTip);
+    Add(m_window, WC_BUTTONW, dialog_text::kOkButton, BS_DEFPUSHBUTTON | WS_TABSTOP, R(kDesignWidth - 96, stripTop, 88, 26), IDOK);
 }
 
 void SetupWindow::BuildSettingsPage() {
     HWND page = m_pages[0];
     const DWORD group = BS_GROUPBOX | WS_GROUP;
 
-    Add(page, WC_BUTTONW, "Snowflake Layers", group, R(6, 4, 290, 84), 0);
-    AddAreaTip(page, R(6, 4, 290, 84), kLayersTip);
-    for (int i = 0; i < 3; ++i) AddCheck(page, chkLayer(i), kLayerCaptions[i], R(18, 22 + 20 * i, 260, 18));
+    Add(page, WC_BUTTONW, dialog_text::kLayersGroup, group, R(6, 4, 290, 84), 0);
+    AddAreaTip(page, R(6, 4, 290, 84), dialog_text::kLayersTip);
+    for (int i = 0; i < 3; ++i) AddCheck(page, chkLayer(i), dialog_text::kLayerCaptions[i], R(18, 22 + 20 * i, 260, 18));
 
-    Add(page, WC_BUTTONW, "Countdown to Christmas", group, R(6, 94, 290, 46), 0);
-    AddCheck(page, CheckId::chkCountDown, "Display the countdown", R(18, 114, 260, 18));
+    Add(page, WC_BUTTONW, dialog_text::kCountDownGroup, group, R(6, 94, 290, 46), 0);
+    AddCheck(page, CheckId::chkCountDown, dialog_text::kCountDownCheck, R(18, 114, 260, 18));
 
-    Add(page, WC_BUTTONW, "Mouse Sensitivity", group, R(6, 146, 290, 80), 0);
-    AddAreaTip(page, R(6, 146, 290, 80), kMouseTip);
+    Add(page, WC_BUTTONW, dialog_text::kMouseGroup, group, R(6, 146, 290, 80), 0);
+    AddAreaTip(page, R(6, 146, 290, 80), dialog_text::kMouseTip);
     m_mouseS = Add(page, TRACKBAR_CLASSW, "", TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP, R(14, 164, 222, 30), kMouseSId);
     SendMessageW(m_mouseS, TBM_SETRANGE, TRUE, MAKELPARAM(kMouseSensitivityMin, kMouseSensitivityMax));
     SendMessageW(m_mouseS, TBM_SETLINESIZE, 0, 1);
     SendMessageW(m_mouseS, TBM_SETPAGESIZE, 0, 1);
-    AddTip(m_mouseS, kMouseTip);
+    AddTip(m_mouseS, dialog_text::kMouseTip);
     AddText(page, TextId::txtMouseS, R(242, 168, 42, 22), ES_READONLY | ES_CENTER);
-    Add(page, WC_STATICW, "Light Touch", SS_LEFT, R(20, 198, 100, 16), 0);
-    Add(page, WC_STATICW, "Heavy", SS_RIGHT, R(170, 198, 62, 16), 0);
+    Add(page, WC_STATICW, dialog_text::kMouseLight, SS_LEFT, R(20, 198, 100, 16), 0);
+    Add(page, WC_STATICW, dialog_text::kMouseHeavy, SS_RIGHT, R(170, 198, 62, 16), 0);
 
-    HWND power = AddCheck(page, CheckId::chkPowerSave, "Disable any Power Saving settings", R(10, 236, 286, 18));
-    AddTip(power, kPowerSaveTip);
+    HWND power = AddCheck(page, CheckId::chkPowerSave, dialog_text::kPowerSaveCheck, R(10, 236, 286, 18));
+    AddTip(power, dialog_text::kPowerSaveTip);
 
-    Add(page, WC_BUTTONW, "Clock", group, R(304, 4, 292, 50), 0);
-    HWND clock = AddCheck(page, CheckId::chkClock, "Show Clock", R(316, 25, 110, 18));
-    AddTip(clock, "Show or Remove Clock");
-    Add(page, WC_STATICW, "Font Size: ", SS_RIGHT, R(440, 27, 76, 16), 0);
-    AddTip(AddText(page, TextId::txtFontSize, R(520, 23, 64, 22)), "Type size of font for clock");
+    Add(page, WC_BUTTONW, dialog_text::kClockGroup, group, R(304, 4, 292, 50), 0);
+    HWND clock = AddCheck(page, CheckId::chkClock, dialog_text::kClockCheck, R(316, 25, 110, 18));
+    AddTip(clock, dialog_text::kClockTip);
+    Add(page, WC_STATICW, dialog_text::kClockSizeLabel, SS_RIGHT, R(440, 27, 76, 16), 0);
+    AddTip(AddText(page, TextId::txtFontSize, R(520, 23, 64, 22)), dialog_text::kClockSizeTip);
 
-    Add(page, WC_BUTTONW, "Show Message", group, R(304, 60, 292, 196), 0);
-    AddCheck(page, CheckId::chkShowMessage, "Show Message", R(316, 80, 200, 18));
+    Add(page, WC_BUTTONW, dialog_text::kMessageGroup, group, R(304, 60, 292, 196), 0);
+    AddCheck(page, CheckId::chkShowMessage, dialog_text::kMessageCheck, R(316, 80, 200, 18));
     AddText(page, TextId::txtMessage, R(316, 102, 268, 22));
-    Add(page, WC_STATICW, "Font Size:", SS_LEFT, R(316, 137, 58, 16), 0);
+    Add(page, WC_STATICW, dialog_text::kMessageSizeLabel, SS_LEFT, R(316, 137, 58, 16), 0);
     AddText(page, TextId::txtFontSizeMsg, R(376, 133, 50, 22));
-    Add(page, WC_STATICW, "Font:", SS_RIGHT, R(430, 137, 34, 16), 0);
+    Add(page, WC_STATICW, dialog_text::kFontLabel, SS_RIGHT, R(430, 137, 34, 16), 0);
     m_fonts = Add(page, WC_COMBOBOXW, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, R(468, 133, 116, 240), kFontsId);
     AddCheck(page, CheckId::chkFonts, "", R(316, 166, 16, 18));
-    Add(page, WC_STATICW, kFontsNote, SS_LEFT, R(336, 167, 250, 82), 0);
+    Add(page, WC_STATICW, dialog_text::kFontsNote, SS_LEFT, R(336, 167, 250, 82), 0);
 }
 
 void SetupWindow::BuildCarolsPage() {
     HWND page = m_pages[1];
     // The line's caption holds the list in its run of blanks.
-    const std::string line = kSoundOffLine;
+    const std::string line = dialog_text::kSoundOffLine;
     const std::size_t gapStart = line.find("  ");
     const std::size_t gapEnd = line.find_first_not_of(' ', gapStart);
     m_redControls.push_back(Add(page, WC_STATICW, line.substr(0, gapStart), SS_LEFT, R(10, 12, 96, 16), 0));
@@ -300,9 +290,9 @@ void SetupWindow::BuildCarolsPage() {
                      R(110, 8, 72, 300), kSoundOffId);
     for (const std::string& choice : SoundOffChoices())
         SendMessageW(m_soundOff, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(choice).c_str()));
-    AddTip(m_soundOff, "Set to turn the sound off after x amount of time");
+    AddTip(m_soundOff, dialog_text::kSoundOffTip);
     m_redControls.push_back(Add(page, WC_STATICW, line.substr(gapEnd), SS_LEFT, R(188, 12, 60, 16), 0));
-    Add(page, WC_BUTTONW, "Keyboard Options", BS_PUSHBUTTON | WS_TABSTOP, R(460, 7, 134, 24), kKeyboardId);
+    Add(page, WC_BUTTONW, dialog_text::kKeyboardButton, BS_PUSHBUTTON | WS_TABSTOP, R(460, 7, 134, 24), kKeyboardId);
     Add(page, WC_STATICW, "", SS_ETCHEDHORZ, R(6, 38, 590, 2), 0);
 
     constexpr int kRows = 12;
@@ -584,7 +574,7 @@ void SetupWindow::HelpChanged() {
                                      0, 0, 0, 0, m_help, reinterpret_cast<HMENU>(INT_PTR(kHelpTextId)), m_instance,
                                      nullptr);
         SendMessageW(m_helpText, EM_SETLIMITTEXT, 0, 0);
-        m_helpClose = CreateWindowExW(0, WC_BUTTONW, L"&Close", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0,
+        m_helpClose = CreateWindowExW(0, WC_BUTTONW, Widen(dialog_text::kHelpCloseButton).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0,
                                       0, 0, m_help, reinterpret_cast<HMENU>(INT_PTR(IDCANCEL)), m_instance, nullptr);
         for (HWND control : {m_helpText, m_helpClose})
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
