@@ -102,17 +102,5 @@ TEST(Catalogue, EachFlakeLayerExistsOnlyWhenItsSettingIsExactlyOne) {
     EXPECT_EQ(tinyOnly.sprites().BackgroundSprite, 10);
 }
 
-TEST(Catalogue, ADisplayThatCannotOpenIsReportedAndNoSpriteIsCreated) {
-    SceneRig rig;
-    rig.drawing.FailOpen = true;
-    rig.Open();
-    ASSERT_EQ(rig.host.MessageBoxes().size(), 1u);
-    EXPECT_EQ(rig.host.MessageBoxes()[0].title, "Error opening Direct Draw!");
-    EXPECT_EQ(rig.host.MessageBoxes()[0].icon, MessageIcon::Critical);
-    EXPECT_NE(rig.host.MessageBoxes()[0].text.find("16-bit color\r\n\r\nHowever"), std::string::npos);
-    EXPECT_EQ(rig.drawing.SpriteCount(), 0);
-    EXPECT_TRUE(rig.window->Closed());
-}
-
 }  // namespace
 }  // namespace hq::test

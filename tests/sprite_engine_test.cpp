@@ -104,22 +104,19 @@ struct EngineRig : ::testing::Test {
     fs::path folder;
 };
 
-TEST_F(EngineRig, A24BitPictureLeavesOutPureMagentaUnlessDrawnOpaque) {
-    const auto path = Picture("keyed.bmp", 2, 1, {kRed, 0xFFFF00FF});
-    Frame(0x0000FF, {Sprite(path, kKeyTransparent, 0, 0), Sprite(path, kKeyOpaque, 0, 1)});
+TEST_F(EngineRig, KeyedPicturesLeaveOutMagentaOrBlendByAlphaAndOpaqueOnesDrawEveryPixel) {
+    const auto keyed = Picture("keyed.bmp", 2, 1, {kRed, 0xFFFF00FF});
+    const auto alpha = Picture("alpha.bmp", 3, 1, {0x00FFFFFF, 0x80FFFFFF, 0xFFFFFFFF}, 32);
+    Frame(0, {Sprite(keyed, kKeyTransparent, 0, 0), Sprite(keyed, kKeyOpaque, 0, 1),
+              Sprite(alpha, kKeyTransparent, 0, 2), Sprite(alpha, kKeyOpaque, 0, 3)});
     EXPECT_EQ(At(0, 0), 0xFF0000u);
-    EXPECT_EQ(At(1, 0), 0x0000FFu) << "the magenta pixel is not drawn";
-    EXPECT_EQ(At(1, 1), 0xFF00FFu) << "key mode -2 draws every pixel";
-}
-
-TEST_F(EngineRig, A32BitPictureIsBlendedByItsAlphaUnlessDrawnOpaque) {
-    const auto path = Picture("alpha.bmp", 3, 1, {0x00FFFFFF, 0x80FFFFFF, 0xFFFFFFFF}, 32);
-    Frame(0, {Sprite(path, kKeyTransparent, 0, 0), Sprite(path, kKeyOpaque, 0, 1)});
-    EXPECT_EQ(At(0, 0), 0u);
-    EXPECT_NEAR(double(At(1, 0) >> 16), 128, 2);
-    EXPECT_EQ(At(1, 0) >> 16 & 0xFF, At(1, 0) & 0xFF) << "every channel blended alike";
-    EXPECT_EQ(At(2, 0), 0xFFFFFFu);
-    EXPECT_EQ(At(0, 1), 0xFFFFFFu) << "opaque ignores the alpha";
+    EXPECT_EQ(At(1, 0), 0u) << "the magenta pixel is not drawn";
+    EXPECT_EQ(At(1, 1), 0xFF00FFu) << "opaque draws every pixel";
+    EXPECT_EQ(At(0, 2), 0u);
+    EXPECT_NEAR(double(At(1, 2) >> 16), 128, 2);
+    EXPECT_EQ(At(1, 2) >> 16 & 0xFF, At(1, 2) & 0xFF) << "every channel blended alike";
+    EXPECT_EQ(At(2, 2), 0xFFFFFFu);
+    EXPECT_EQ(At(0, 3), 0xFFFFFFu) << "opaque ignores the alpha";
 }
 
 TEST_F(EngineRig, APictureIsClippedAtAllFourEdges) {
@@ -142,7 +139,7 @@ TEST_F(EngineRig, APictureIsClippedAtAllFourEdges) {
     EXPECT_EQ(at(-100000, 100000), empty);
 }
 
-TEST_F(EngineRig, StretchingScalesThePictureToTheSizeSet) {
+TEST_F(EngineRig, StretchingScalesThePictureToTheSizeSetAndShrinkingAverages) {
     const int s = Sprite(Picture("quad.bmp", 2, 2, {kRed, kGreen, kBlue, kWhite}), kKeyTransparent, 1, 1);
     EXPECT_EQ(engine.GetSpriteWidth(s), 2) << "its own size until one is set";
     engine.SetSpriteWidth(s, 4);
@@ -157,17 +154,15 @@ TEST_F(EngineRig, StretchingScalesThePictureToTheSizeSet) {
     engine.SetSpriteHeight(blue, 1);
     Frame(0, {blue});
     EXPECT_EQ(Screen(), "........\n.....bbb\n........\n........\n........\n........\n");
-}
 
-TEST_F(EngineRig, ShrinkingAveragesInsteadOfDroppingPixels) {
     // A fine red and white checkerboard shrunk eight times reads as one even pink, not as
     // whichever pixels a sampler happened to hit.
-    std::vector<std::uint32_t> board(16 * 16);
-    for (int i = 0; i < 256; ++i) board[std::size_t(i)] = ((i / 16 + i % 16) % 2) ? kRed : kWhite;
-    const int s = Sprite(Picture("board.bmp", 16, 16, board), kKeyOpaque, 0, 0);
-    engine.SetSpriteWidth(s, 2);
-    engine.SetSpriteHeight(s, 2);
-    Frame(0, {s});
+    std::vector<std::uint32_t> checks(16 * 16);
+    for (int i = 0; i < 256; ++i) checks[std::size_t(i)] = ((i / 16 + i % 16) % 2) ? kRed : kWhite;
+    const int board = Sprite(Picture("board.bmp", 16, 16, checks), kKeyOpaque, 0, 0);
+    engine.SetSpriteWidth(board, 2);
+    engine.SetSpriteHeight(board, 2);
+    Frame(0, {board});
     const std::uint32_t pink = At(0, 0);
     EXPECT_EQ(pink >> 16 & 0xFF, 255u);
     EXPECT_NEAR(double(pink >> 8 & 0xFF), 127.5, 2.0);
