@@ -1,7 +1,7 @@
 # Sourced by the tests that need a real X server (bash). `x_test_begin TOOL...` skips (77) when a
 # tool is missing, makes the `work` folder and stops every process in `pids` on the way out;
-# `start_x_session` starts Xvfb on a free display with openbox, waits until the window manager
-# really shows windows and exports DISPLAY.
+# `start_xvfb` starts Xvfb on a free display and exports DISPLAY; `start_x_session` adds openbox
+# and waits until the window manager really shows windows.
 
 x_test_begin() {
     local tool
@@ -37,12 +37,16 @@ ended() {
     case "$(ps -o stat= -p "$1" 2>/dev/null)" in "" | Z*) return 0 ;; *) return 1 ;; esac
 }
 
-start_x_session() {
+start_xvfb() {
     # Xvfb picks a free display itself and writes its number to fd 3.
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
     pids+=($!)
     eventually 5 test -s "$work/display" || { echo "FAIL: Xvfb did not start"; return 1; }
     export DISPLAY=:$(head -1 "$work/display")
+}
+
+start_x_session() {
+    start_xvfb || return 1
     openbox >/dev/null 2>&1 &
     pids+=($!)
     # Openbox announces itself before it maps windows reliably: a window mapped in that moment

@@ -1,6 +1,9 @@
 // Checks of the Windows pieces on a real (or Wine's) Win32: registry, text, fonts, the frame
 // presenter, files and the MIDI player. Prints one line per check and a closing count.
+#include <algorithm>
 #include <cstdio>
+#include <numeric>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -17,8 +20,7 @@ using namespace hq::win;
 
 namespace {
 
-int g_passed = 0;
-int g_failed = 0;
+int g_passed = 0, g_failed = 0;
 
 void Check(bool ok, const char* name, const std::string& detail = {}) {
     (ok ? g_passed : g_failed)++;
@@ -38,14 +40,27 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     CloseHandle(file);
 }
 
-// One track: a note of `lengthTicks` at 480 ticks a quarter, 120 beats a minute.
-std::string TinyMidi(std::uint8_t lengthTicks) {
-    std::string track = {0x00, char(0x90), 60, 100, char(lengthTicks), char(0x80), 60, 0, 0x00, char(0xFF), 0x2F, 0x00};
-    std::string file = "MThd";
-    file += std::string{0, 0, 0, 6, 0, 0, 0, 1, 0x01, char(0xE0)};
-    file += "MTrk";
-    file += std::string{0, 0, 0, char(track.size())};
-    return file + track;
+// One track of one note, 96 ticks (100 ms) long at 480 ticks a quarter and 120 beats a minute.
+const std::string kTinyMidi = std::string("MThd\0\0\0\6\0\0\0\1\x01\xE0MTrk\0\0\0\x0C", 22) +
+                              std::string("\0\x90\x3C\x64\x60\x80\x3C\0\0\xFF\x2F\0", 12);
+
+// A plain top-most popup window of this process with a white background.
+HWND PlainWindow(const wchar_t* className, int x, int y, int width, int height) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = className;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    RegisterClassW(&wc);
+    return CreateWindowExW(WS_EX_TOPMOST, className, L"check", WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr,
+                           nullptr, wc.hInstance, nullptr);
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return c;
 }
 
 void RegistryChecks() {
@@ -83,28 +98,20 @@ void TextChecks() {
 void FontChecks() {
     const auto fonts = ListScreenFonts();
     Check(!fonts.empty(), "fonts: the screen has fonts", std::to_string(fonts.size()));
-    bool clean = true;
-    for (std::size_t i = 0; i < fonts.size(); ++i)
-        for (std::size_t j = i + 1; j < fonts.size(); ++j) clean = clean && fonts[i] != fonts[j];
-    for (const auto& f : fonts) clean = clean && !f.empty() && f[0] != '@';
-    Check(clean, "fonts: each family once, no vertical variants");
+    Check(std::set<std::string>(fonts.begin(), fonts.end()).size() == fonts.size() &&
+              std::none_of(fonts.begin(), fonts.end(), [](const std::string& f) { return f.empty() || f[0] == '@'; }),
+          "fonts: each family once, no vertical variants");
 
     GdiFontRasterizer raster;
     const TextMask regular = raster.Render("Arial", 24, false, "Hollyquill 12:34");
-    int full = 0, empty = 0;
-    long total = 0;
-    for (auto c : regular.coverage) {
-        full += c == 255;
-        empty += c == 0;
-        total += c;
-    }
-    Check(regular.width > regular.height && regular.height >= 22 && regular.height <= 28 && full > 0 && empty > 0,
+    const auto& ink = regular.coverage;
+    Check(regular.width > regular.height && regular.height >= 22 && regular.height <= 28 &&
+              std::count(ink.begin(), ink.end(), 255) > 0 && std::count(ink.begin(), ink.end(), 0) > 0,
           "fonts: a line of size 24 is about 24 pixels high, with ink and gaps",
           std::to_string(regular.width) + "x" + std::to_string(regular.height));
-    const TextMask bold = raster.Render("Arial", 24, true, "Hollyquill 12:34");
-    long boldTotal = 0;
-    for (auto c : bold.coverage) boldTotal += c;
-    Check(boldTotal > total, "fonts: bold text carries more ink than regular");
+    const auto bold = raster.Render("Arial", 24, true, "Hollyquill 12:34").coverage;
+    Check(std::accumulate(bold.begin(), bold.end(), 0L) > std::accumulate(ink.begin(), ink.end(), 0L),
+          "fonts: bold text carries more ink than regular");
     Check(raster.Render("Arial", 24, false, "").coverage.empty(), "fonts: empty text gives an empty mask");
     const TextMask huge = raster.Render("Arial", 100000, false, "X");
     const TextMask tiny = raster.Render("Arial", -5, false, "X");
@@ -160,7 +167,7 @@ void SoundChecks() {
     DeleteFileW(Widen(garbage).c_str());
 
     const std::string tune = TempPath("hq-tiny.mid");
-    WriteFile(tune, TinyMidi(96));  // 100 ms
+    WriteFile(tune, kTinyMidi);
     sound.PlayFile(tune, 0, -1);
     if (!MidiOutSound::HasMidiOutput()) {
         Check(!sound.IsPlaying(), "sound: with no MIDI output nothing plays");
@@ -179,18 +186,9 @@ void SoundChecks() {
     DeleteFileW(Widen(tune).c_str());
 }
 
-LRESULT CALLBACK PlainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcW(w, m, wp, lp); }
-
 void PresenterChecks() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = PlainProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"HqCheckWindow";
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    RegisterClassW(&wc);
     // Wider than 4:3 and away from the primary monitor's corner, so the whole client area is used.
-    HWND window = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"check", WS_POPUP | WS_VISIBLE, 40, 40, 500, 300,
-                                  nullptr, nullptr, wc.hInstance, nullptr);
+    HWND window = PlainWindow(L"HqCheckWindow", 40, 40, 500, 300);
     GdiFramePresenter presenter(window);
     Check(presenter.Open(800, 600), "presenter: opens on a window");
     std::vector<std::uint32_t> red(800 * 600, 0xFF0000);
@@ -252,14 +250,7 @@ void SaverInputChecks() {
 // The preview in a host window of this process (Wine shows another process's child window only
 // as its host's background): the picture from the asset folder, or the night-sky fill without it.
 void PreviewPictureChecks() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = PlainProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"HqCheckPreviewHost";
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    RegisterClassW(&wc);
-    HWND host = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"host", WS_POPUP | WS_VISIBLE, 300, 200, 152, 112,
-                                nullptr, nullptr, wc.hInstance, nullptr);
+    HWND host = PlainWindow(L"HqCheckPreviewHost", 300, 200, 152, 112);
     const std::string assets = FindAssetFolder();
     int status = -1;
     std::thread preview([&] { status = RunPreview(GetModuleHandleW(nullptr), std::int64_t(std::intptr_t(host)), assets); });
@@ -270,12 +261,7 @@ void PreviewPictureChecks() {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
         child = FindWindowExW(host, nullptr, L"HollyquillPreview", nullptr);
-        if (child) {
-            HDC screen = GetDC(nullptr);
-            shown = GetPixel(screen, 300 + 76, 200 + 56);
-            ReleaseDC(nullptr, screen);
-            if (shown != RGB(255, 255, 255) && shown != CLR_INVALID) break;
-        }
+        if (child && (shown = ScreenPixel(300 + 76, 200 + 56)) != RGB(255, 255, 255) && shown != CLR_INVALID) break;
         Sleep(50);
     }
     const bool hasPicture = GetFileAttributesW(Widen(assets + "preview.bmp").c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -293,14 +279,9 @@ void PreviewPictureChecks() {
 }  // namespace
 
 int wmain() {
-    RegistryChecks();
-    TextChecks();
-    FontChecks();
-    SystemChecks();
-    SoundChecks();
-    PresenterChecks();
-    SaverInputChecks();
-    PreviewPictureChecks();
+    for (auto checks : {RegistryChecks, TextChecks, FontChecks, SystemChecks, SoundChecks, PresenterChecks,
+                        SaverInputChecks, PreviewPictureChecks})
+        checks();
     std::printf("%d passed, %d failed\n", g_passed, g_failed);
     std::fflush(stdout);
     return g_failed == 0 ? 0 : 1;
