@@ -29,6 +29,9 @@ struct SaverRig {
         if (!store.Has("hollyq1", "Settings", "SetReg")) SetRegistry(store);
         store.SaveSetting("hollyq1", section, key, value);
     }
+    void Set(std::initializer_list<std::pair<const char*, const char*>> settings) {
+        for (const auto& [key, value] : settings) Set(key, value);
+    }
     std::string Get(const std::string& key, const std::string& section = "Settings") {
         return store.GetSetting("hollyq1", section, key, "<absent>");
     }

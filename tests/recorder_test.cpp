@@ -13,36 +13,25 @@ RecordRequest Parse(std::vector<std::string> args) {
     return ParseRecordArgs(args);
 }
 
-TEST(RecordCommandLine, TheFileNameChoosesAStillOrAnAnimationAndOptionsOverrideTheDefaults) {
-    auto still = Parse({"out.PNG"}).options;
+TEST(RecordCommandLine, TheFileNameChoosesAStillOrAnAnimationAndBadArgumentsAreRefusedWithAMessage) {
+    const auto still = Parse({"out.PNG"}).options;
     ASSERT_TRUE(still);
     EXPECT_FALSE(still->animated);
     EXPECT_EQ(still->seconds, 10);
     EXPECT_FALSE(still->date);
-
-    auto gif = Parse({"run.gif", "--seconds", "2.5", "--fps", "25", "--seed", "7", "--at", "2026-12-25T08:30:05"}).options;
+    const auto gif = Parse({"run.gif", "--seed", "7"}).options;
     ASSERT_TRUE(gif);
     EXPECT_TRUE(gif->animated);
-    EXPECT_EQ(gif->seconds, 2.5);
-    EXPECT_EQ(gif->fps, 25);
     EXPECT_EQ(gif->seed, 7u);
-    ASSERT_TRUE(gif->date);
-    EXPECT_EQ(gif->date->day, 25);
-    EXPECT_EQ(gif->secondsSinceMidnight, 8 * 3600 + 30 * 60 + 5);
-}
 
-TEST(RecordCommandLine, BadArgumentsAreRefusedWithAMessageNamingTheProblem) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{}, "file name"},
         {{"out.bmp"}, ".png or .gif"},
         {{"out.png", "--seconds"}, "needs a value"},
-        {{"out.png", "--seconds", "0"}, "--seconds"},
-        {{"out.png", "--seconds", "ten"}, "'ten'"},
-        {{"out.png", "--fps", "2.5"}, "--fps"},
-        {{"out.png", "--fps", "51"}, "--fps"},
+        {{"out.png", "--seconds", "0"}, "--seconds"}, {{"out.png", "--seconds", "ten"}, "'ten'"},
+        {{"out.png", "--fps", "2.5"}, "--fps"}, {{"out.png", "--fps", "51"}, "--fps"},
         {{"out.png", "--seed", "-1"}, "--seed"},
-        {{"out.png", "--at", "2026-02-30T10:00:00"}, "--at"},
-        {{"out.png", "--at", "2026-12-25T24:00:00"}, "--at"},
+        {{"out.png", "--at", "2026-02-30T10:00:00"}, "--at"}, {{"out.png", "--at", "2026-12-25T24:00:00"}, "--at"},
         {{"out.png", "--at", "2026-12-25 10:00:00"}, "--at"},
         {{"out.png", "--colour", "red"}, "unknown option '--colour'"},
     };
@@ -54,8 +43,7 @@ TEST(RecordCommandLine, BadArgumentsAreRefusedWithAMessageNamingTheProblem) {
 }
 
 // Remembers every text it is asked to draw, each a solid block.
-class TextList : public FontRasterizer {
-public:
+struct TextList : FontRasterizer {
     TextMask Render(const std::string&, int size, bool, const std::string& text) override {
         Texts.insert(text);
         return {int(text.size()), size, std::vector<std::uint8_t>(text.size() * std::size_t(size), 255)};

@@ -16,10 +16,8 @@ TEST(FirstRun, AnEmptyStoreGetsEveryFirstRunValue) {
 
 TEST(FirstRun, AMarkerOtherThanTwoResetsEveryKnownKeyButKeepsOthers) {
     SaverRig rig;
-    rig.Set("SetReg", "7");
-    rig.Set("Message", "Hello");
+    rig.Set({{"SetReg", "7"}, {"Message", "Hello"}, {"MyOwnKey", "kept"}});
     rig.Set("Music4", "0", "Music");
-    rig.Set("MyOwnKey", "kept");
     rig.Open();
     EXPECT_EQ(rig.Get("Message"), "Place a message here");
     EXPECT_EQ(rig.Get("Music4", "Music"), "1");
@@ -29,8 +27,7 @@ TEST(FirstRun, AMarkerOtherThanTwoResetsEveryKnownKeyButKeepsOthers) {
 
 TEST(FirstRun, WithTheMarkerPresentStoredValuesAreReadAndKept) {
     SaverRig rig;
-    rig.Set("Message", "Merry");
-    rig.Set("Layer2", "0");
+    rig.Set({{"Message", "Merry"}, {"Layer2", "0"}});
     rig.Set("Music4", "0", "Music");
     const auto writes = rig.store.WriteCount();
     rig.Open();
@@ -42,12 +39,9 @@ TEST(FirstRun, WithTheMarkerPresentStoredValuesAreReadAndKept) {
 
 TEST(Settings, HandEditedTextThatIsNotANumberReadsAsTheFirstRunValue) {
     SaverRig rig;
-    rig.Set("MouseSen", "lots");
-    rig.Set("Layer1", "");
-    rig.Set("Clock", "99999");  // does not fit a 16-bit number
-    rig.Set("ShowDirections", "maybe");
+    // Clock does not fit a 16-bit number; CountDown rounds half to even: 0.
+    rig.Set({{"MouseSen", "lots"}, {"Layer1", ""}, {"Clock", "99999"}, {"ShowDirections", "maybe"}, {"CountDown", "0.5"}});
     rig.Set("Music3", "x", "Music");
-    rig.Set("CountDown", "0.5");  // rounds half to even: 0
     rig.Open();
     const SaverSettings& s = rig.window->Settings;
     EXPECT_EQ(s.MouseSen, 6);

@@ -47,6 +47,9 @@ struct DialogRig {
         store.SaveSetting("hollyq1", section, key, value);
         store.Writes.clear();
     }
+    void Set(std::initializer_list<std::pair<const char*, const char*>> settings) {
+        for (const auto& [key, value] : settings) Set(key, value);
+    }
     std::string Get(const std::string& key, const std::string& section = "Settings") {
         return store.GetSetting("hollyq1", section, key, "<absent>");
     }
@@ -71,9 +74,7 @@ struct DialogRig {
 TEST(SetupLoad, WritesBackTheControlsThatChangeInReadingOrderAndChangesNoValue) {
     DialogRig rig;
     rig.Set("Music7", "0", "Music");
-    rig.Set("ShowMessage", "1");
-    rig.Set("Message", "Merry Christmas");
-    rig.Set("MouseSen", "2");  // the bar's opening value
+    rig.Set({{"ShowMessage", "1"}, {"Message", "Merry Christmas"}, {"MouseSen", "2"}});  // the bar's opening value
     std::map<std::string, std::string> before, after;
     for (const KeySpec& e : SettingsSchema()) before[e.section + "/" + e.key] = rig.Get(e.key, e.section);
     rig.Open();
@@ -95,15 +96,11 @@ TEST(SetupLoad, WritesBackTheControlsThatChangeInReadingOrderAndChangesNoValue) 
 
 TEST(SetupLoad, ControlsShowWhatTheSaverWouldDoWithStoredAndHandEditedValues) {
     DialogRig rig;
-    rig.Set("MouseSen", "50");     // beyond the bar
-    rig.Set("FontSize", "abc");    // kept as typed
-    rig.Set("SoundOff", "15");
-    rig.Set("Layer1", "lots");     // not a number: the first-run value
-    rig.Set("Layer2", "0");
-    rig.Set("PwrSave", "5");       // the power hook keeps the monitor on for anything but 0
-    rig.Set("Clock", "5");         // the saver draws the clock only for 1
-    rig.Set("CountDown", "");
-    rig.Set("ShowMessage", "0.6");  // rounds to 1
+    // MouseSen is beyond the bar, FontSize kept as typed, Layer1 not a number (the first-run
+    // value), PwrSave keeps the monitor on for anything but 0, the saver draws the clock only for
+    // 1, and ShowMessage rounds to 1.
+    rig.Set({{"MouseSen", "50"}, {"FontSize", "abc"}, {"SoundOff", "15"}, {"Layer1", "lots"}, {"Layer2", "0"},
+             {"PwrSave", "5"}, {"Clock", "5"}, {"CountDown", ""}, {"ShowMessage", "0.6"}});
     rig.Set("Music36", "0", "Music");
     rig.Open();
     const SetupControls& c = rig.Controls();
@@ -113,14 +110,10 @@ TEST(SetupLoad, ControlsShowWhatTheSaverWouldDoWithStoredAndHandEditedValues) {
     EXPECT_EQ(c.Text(TextId::txtFontSizeMsg), "26");
     EXPECT_EQ(c.Text(TextId::txtMessage), "Place a message here");
     EXPECT_EQ(c.cboSoundOff.text, "15");
-    EXPECT_TRUE(c.Check(chkLayer(0)).ticked);
-    EXPECT_FALSE(c.Check(chkLayer(1)).ticked);
-    EXPECT_TRUE(c.Check(CheckId::chkPowerSave).ticked);
-    EXPECT_FALSE(c.Check(CheckId::chkClock).ticked);
-    EXPECT_TRUE(c.Check(CheckId::chkCountDown).ticked);
-    EXPECT_TRUE(c.Check(CheckId::chkShowMessage).ticked);
-    EXPECT_TRUE(c.Check(ChkMidi(34)).ticked);
-    EXPECT_FALSE(c.Check(ChkMidi(35)).ticked);
+    for (auto [id, ticked] : {std::pair{chkLayer(0), true}, {chkLayer(1), false}, {CheckId::chkPowerSave, true},
+                              {CheckId::chkClock, false}, {CheckId::chkCountDown, true}, {CheckId::chkShowMessage, true},
+                              {ChkMidi(34), true}, {ChkMidi(35), false}})
+        EXPECT_EQ(c.Check(id).ticked, ticked) << int(id);
     // What changed on screen is written back; a clear box that stays clear writes nothing.
     for (const auto& [key, value] : std::map<std::string, std::string>{
              {"MouseSen", "20"}, {"FontSize", "abc"}, {"Layer1", "1"}, {"PwrSave", "1"}, {"Clock", "5"}, {"ShowMessage", "1"}})
@@ -141,7 +134,7 @@ TEST(SetupLoad, BeforeTheSaverEverRanTheFirstRunValuesAreWrittenAndShown) {
 
 // ---- Font list -------------------------------------------------------------------------------
 
-TEST(SetupFonts, CheckFontSetLeavesTheListEmptyAndClearingItFillsSelectsAndStoresOnce) {
+TEST(SetupFonts, CheckFontSetLeavesTheListEmptyClearingItFillsAndSelectsAndChoosingStoresPositionAndName) {
     DialogRig rig;
     rig.Set("SelectedFont", "1");
     rig.Open();
@@ -162,33 +155,23 @@ TEST(SetupFonts, CheckFontSetLeavesTheListEmptyAndClearingItFillsSelectsAndStore
     rig.dialog.LoadFonts();
     EXPECT_EQ(rig.Fonts().items, rig.system.Fonts) << "listed again, each font once";
     EXPECT_EQ(rig.Fonts().selected, 1);
-}
-
-TEST(SetupFonts, CheckFontClearLoadsTheListAtTheStoredPositionAndChoosingStoresPositionAndName) {
-    DialogRig rig;
-    rig.Set("CheckFont", "0");
-    rig.Set("SelectedFont", "2");
-    rig.Open();
-    EXPECT_EQ(rig.Fonts().items, rig.system.Fonts);
-    EXPECT_EQ(rig.Fonts().selected, 2);
-    EXPECT_EQ(rig.Fonts().text, "Liberation Sans");
-    EXPECT_EQ(rig.Get("FontName"), "Liberation Sans");
     rig.dialog.SelectFont(3);
     EXPECT_EQ(rig.Get("SelectedFont"), "3");
     EXPECT_EQ(rig.Get("FontName"), "Nimbus Roman");
 }
 
-TEST(SetupFonts, AStoredPositionTheListDoesNotHaveSelectsNothingAndKeepsTheFontName) {
-    for (const std::string position : {"21", "4", "-1", "first", "", "none-listed"}) {
+TEST(SetupFonts, AStoredPositionSelectsItsFontOrNothingWhenTheListDoesNotHaveIt) {
+    for (const auto& [position, selected, name] :
+         {std::tuple{"2", 2, "Liberation Sans"}, {"21", -1, "Arial"}, {"4", -1, "Arial"}, {"-1", -1, "Arial"},
+          {"first", -1, "Arial"}, {"", -1, "Arial"}, {"none-listed", -1, "Arial"}}) {
         DialogRig rig;
-        if (position == "none-listed") rig.system.Fonts.clear();
-        rig.Set("CheckFont", "0");
-        rig.Set("SelectedFont", position);
+        if (position == std::string("none-listed")) rig.system.Fonts.clear();
+        rig.Set({{"CheckFont", "0"}, {"SelectedFont", position}});
         rig.Open();
         EXPECT_EQ(rig.Fonts().items, rig.system.Fonts) << position;
-        EXPECT_EQ(rig.Fonts().selected, -1) << position;
-        EXPECT_EQ(rig.Fonts().text, "Arial") << position;
-        EXPECT_EQ(rig.Get("FontName"), "Arial") << position;
+        EXPECT_EQ(rig.Fonts().selected, selected) << position;
+        EXPECT_EQ(rig.Fonts().text, name) << position;
+        EXPECT_EQ(rig.Get("FontName"), name) << position;
         EXPECT_EQ(rig.Get("SelectedFont"), position) << position;
     }
 }
@@ -196,11 +179,12 @@ TEST(SetupFonts, AStoredPositionTheListDoesNotHaveSelectsNothingAndKeepsTheFontN
 // ---- Each control writes its key -------------------------------------------------------------
 
 TEST(SetupControls, EveryCheckBoxWritesItsOwnKeyAsZeroOrOne) {
-    std::vector<std::tuple<CheckId, std::string, std::string>> cases = {
-        {chkLayer(0), "Layer1", "Settings"},         {chkLayer(1), "Layer2", "Settings"},
-        {chkLayer(2), "Layer3", "Settings"},         {CheckId::chkCountDown, "CountDown", "Settings"},
-        {CheckId::chkClock, "Clock", "Settings"},     {CheckId::chkShowMessage, "ShowMessage", "Settings"},
-        {CheckId::chkPowerSave, "PwrSave", "Settings"}, {CheckId::chkFonts, "CheckFont", "Settings"}};
+    std::vector<std::tuple<CheckId, std::string, std::string>> cases;
+    for (auto [id, key] : {std::pair{chkLayer(0), "Layer1"}, {chkLayer(1), "Layer2"}, {chkLayer(2), "Layer3"},
+                           {CheckId::chkCountDown, "CountDown"}, {CheckId::chkClock, "Clock"},
+                           {CheckId::chkShowMessage, "ShowMessage"}, {CheckId::chkPowerSave, "PwrSave"},
+                           {CheckId::chkFonts, "CheckFont"}})
+        cases.push_back({id, key, "Settings"});
     for (int i = 0; i < 36; ++i) cases.push_back({ChkMidi(i), "Music" + std::to_string(i + 1), "Music"});
     DialogRig rig;
     rig.Open();

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "platform/engine/SpriteEngine.h"
 
@@ -15,28 +16,19 @@ namespace fs = std::filesystem;
 // Writes an uncompressed bottom-up BMP: 24-bit, or 32-bit with the alpha in the fourth byte.
 // Pixels are 0xAARRGGBB, row by row from the top.
 void WriteBmp(const fs::path& path, int w, int h, const std::vector<std::uint32_t>& argb, int bits) {
-    const int rowBytes = (w * bits / 8 + 3) & ~3, offset = 54;
-    std::string file(std::size_t(offset + rowBytes * h), '\0');
-    auto put32 = [&](std::size_t at, int v) {
-        for (int i = 0; i < 4; ++i) file[at + std::size_t(i)] = char(unsigned(v) >> (8 * i));
-    };
-    file[0] = 'B', file[1] = 'M', file[26] = 1, file[28] = char(bits);
-    put32(2, int(file.size()));
-    put32(10, offset);
-    put32(14, 40);
-    put32(18, w);
-    put32(22, h);
+    const int bytes = bits / 8, rowBytes = (w * bytes + 3) & ~3;
+    std::string file(std::size_t(54 + rowBytes * h), '\0');
+    for (auto [at, v] : {std::pair{2, int(file.size())}, {10, 54}, {14, 40}, {18, w}, {22, h}, {26, 1}, {28, bits}})
+        for (int i = 0; i < 4; ++i) file[std::size_t(at + i)] = char(unsigned(v) >> (8 * i));
+    file[0] = 'B', file[1] = 'M';
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            for (int byte = 0; byte < bits / 8; ++byte)
-                file[std::size_t(offset + (h - 1 - y) * rowBytes + x * bits / 8 + byte)] =
-                    char(argb[std::size_t(y * w + x)] >> (8 * byte));
+        for (int x = 0; x < w * bytes; ++x)
+            file[std::size_t(54 + (h - 1 - y) * rowBytes + x)] = char(argb[std::size_t(y * w + x / bytes)] >> (8 * (x % bytes)));
     std::ofstream(path, std::ios::binary).write(file.data(), std::streamsize(file.size()));
 }
 
 // Renders every character as a solid 4 x size block and counts its calls.
-class BlockFonts : public FontRasterizer {
-public:
+struct BlockFonts : FontRasterizer {
     TextMask Render(const std::string& face, int size, bool bold, const std::string& text) override {
         ++Calls;
         Last = face + "/" + std::to_string(size) + (bold ? "/bold" : "/regular");
@@ -46,8 +38,7 @@ public:
     std::string Last;
 };
 
-class CountingPresenter : public FramePresenter {
-public:
+struct CountingPresenter : FramePresenter {
     bool Open(int, int) override { return true; }
     void Present(const std::uint32_t*, int, int) override { ++Presented; }
     void Close() override {}
@@ -86,14 +77,10 @@ struct EngineRig : ::testing::Test {
     std::uint32_t At(int x, int y) const { return engine.Pixels()[y * engine.Width() + x]; }
     // The screen as text, one character per pixel: '.' black, r g b w the pure colours.
     std::string Screen() const {
+        const std::map<std::uint32_t, char> names{{0, '.'}, {0xFF0000, 'r'}, {0x00FF00, 'g'}, {0x0000FF, 'b'}, {0xFFFFFF, 'w'}};
         std::string out;
-        for (int y = 0; y < engine.Height(); ++y) {
-            for (int x = 0; x < engine.Width(); ++x) {
-                const std::uint32_t p = At(x, y);
-                out += p == 0 ? '.' : p == 0xFF0000 ? 'r' : p == 0x00FF00 ? 'g' : p == 0x0000FF ? 'b' : p == 0xFFFFFF ? 'w' : '?';
-            }
-            out += '\n';
-        }
+        for (int y = 0; y < engine.Height(); ++y, out += '\n')
+            for (int x = 0; x < engine.Width(); ++x) out += names.count(At(x, y)) ? names.at(At(x, y)) : '?';
         return out;
     }
 
