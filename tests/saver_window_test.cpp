@@ -25,25 +25,20 @@ TEST(FirstRun, AMarkerOtherThanTwoResetsEveryKnownKeyButKeepsOthers) {
     EXPECT_EQ(rig.Get("MyOwnKey"), "kept");
 }
 
-TEST(FirstRun, WithTheMarkerPresentStoredValuesAreReadAndKept) {
+TEST(FirstRun, WithTheMarkerPresentStoredValuesAreReadAndKeptAndHandEditedOnesReadAsFirstRunValues) {
     SaverRig rig;
-    rig.Set({{"Message", "Merry"}, {"Layer2", "0"}});
+    // Clock does not fit a 16-bit number; CountDown rounds half to even: 0.
+    rig.Set({{"Message", "Merry"}, {"Layer2", "0"}, {"MouseSen", "lots"}, {"Layer1", ""}, {"Clock", "99999"},
+             {"ShowDirections", "maybe"}, {"CountDown", "0.5"}});
     rig.Set("Music4", "0", "Music");
+    rig.Set("Music3", "x", "Music");
     const auto writes = rig.store.WriteCount();
     rig.Open();
     EXPECT_EQ(rig.store.WriteCount(), writes + 1) << "only the marker is written";
-    EXPECT_EQ(rig.window->Settings.Message, "Merry");
-    EXPECT_EQ(rig.window->Settings.LayerOn[2], 0);
-    EXPECT_EQ(rig.window->Settings.CarolOn[4], 0);
-}
-
-TEST(Settings, HandEditedTextThatIsNotANumberReadsAsTheFirstRunValue) {
-    SaverRig rig;
-    // Clock does not fit a 16-bit number; CountDown rounds half to even: 0.
-    rig.Set({{"MouseSen", "lots"}, {"Layer1", ""}, {"Clock", "99999"}, {"ShowDirections", "maybe"}, {"CountDown", "0.5"}});
-    rig.Set("Music3", "x", "Music");
-    rig.Open();
     const SaverSettings& s = rig.window->Settings;
+    EXPECT_EQ(s.Message, "Merry");
+    EXPECT_EQ(s.LayerOn[2], 0);
+    EXPECT_EQ(s.CarolOn[4], 0);
     EXPECT_EQ(s.MouseSen, 6);
     EXPECT_EQ(s.LayerOn[1], 1);
     EXPECT_EQ(s.ShowClock, 1);

@@ -124,8 +124,6 @@ TEST(SetupLoad, BeforeTheSaverEverRanTheFirstRunValuesAreWrittenAndShown) {
     DialogRig rig;
     rig.Open(/*neverRun=*/true);
     EXPECT_EQ(rig.Get("SetReg"), "2");
-    EXPECT_EQ(rig.Get("ShowDirections"), "True");
-    EXPECT_EQ(rig.Get("Music36", "Music"), "1");
     for (int i = 0; i < 36; ++i) EXPECT_TRUE(rig.Controls().Check(ChkMidi(i)).ticked) << i;
     EXPECT_TRUE(rig.Controls().Check(chkLayer(2)).ticked);
     EXPECT_EQ(rig.Controls().hsbMouseS, 6);
