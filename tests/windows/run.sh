@@ -39,9 +39,16 @@ for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-objdump cmake wine w
   command -v "$tool" >/dev/null || { echo "SKIP windows_wine: $tool is not installed (scripts/packages.txt lists what is needed)"; exit 77; }
 done
 
-# 32-bit Wine runs the installer; it has to be there before the prefix is made.
+# 32-bit Wine runs the installer (64-bit Wine alone runs it as a no-op); it has to be there
+# before the prefix is made. As root, it is installed when missing, unless HQ_NO_APT=1.
+have_wine32() { [ -e /usr/lib/wine/wine ] || dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; }
+if ! have_wine32 && [ "${HQ_NO_APT:-0}" != 1 ] && [ "$(id -u)" -eq 0 ] && command -v apt-get >/dev/null; then
+  { dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386; } >/dev/null 2>&1 &&
+    { apt-get update -qq -o DPkg::Lock::Timeout=600 >/dev/null 2>&1; true; } &&
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=600 wine32:i386 >/dev/null 2>&1
+fi
 wine32=0
-"$src/tests/windows/ensure-wine32.sh" && wine32=1
+have_wine32 && wine32=1
 
 started=$SECONDS
 # --- The cross build -------------------------------------------------------------------------
