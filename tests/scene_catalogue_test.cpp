@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "SceneRig.h"
+#include "SaverRig.h"
 
 namespace hq::test {
 namespace {

@@ -3,7 +3,7 @@
 #include <map>
 #include <set>
 
-#include "SceneRig.h"
+#include "SaverRig.h"
 
 namespace hq::test {
 namespace {
