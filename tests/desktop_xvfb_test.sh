@@ -6,12 +6,6 @@ set -u
 prog=$1 built_assets=$2 group=$3
 . "$(dirname "$0")/x_session.sh"
 x_test_begin import convert
-failures=0
-check() {  # description, command...
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
 
 # A fresh user: settings, the one-saver lock and the assets all live in the work folder.
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy
@@ -165,4 +159,4 @@ embedding)
     ;;
 esac
 
-[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
+[ "$failed" = 0 ] || { echo "$failed check(s) failed"; exit 1; }

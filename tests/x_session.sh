@@ -1,7 +1,17 @@
 # Sourced by the tests that need a real X server (bash). `x_test_begin TOOL...` skips (77) when a
 # tool is missing, makes the `work` folder and stops every process in `pids` on the way out;
 # `start_xvfb` starts Xvfb on a free display and exports DISPLAY; `start_x_session` adds openbox
-# and waits until the window manager really shows windows.
+# and waits until the window manager really shows windows. `check WHAT COMMAND...` reports.
+
+passed=0 failed=0 skipped=0
+pass() { echo "PASS $*"; passed=$((passed + 1)); }
+fail() { echo "FAIL $*"; failed=$((failed + 1)); }
+skip() { echo "SKIP $*"; skipped=$((skipped + 1)); }
+check() {
+    local what=$1
+    shift
+    if "$@"; then pass "$what"; else fail "$what"; fi
+}
 
 x_test_begin() {
     local tool

@@ -11,15 +11,7 @@ assets=${3:-$src/build/assets}
 mkdir -p "$work"
 work=$(cd "$work" && pwd)
 
-passed=0 failed=0 skipped=0
-pass() { echo "PASS $*"; passed=$((passed + 1)); }
-fail() { echo "FAIL $*"; failed=$((failed + 1)); }
-skip() { echo "SKIP $*"; skipped=$((skipped + 1)); }
-check() {  # description, command...
-  local what=$1
-  shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
-}
+. "$src/tests/x_session.sh"
 finish() {
   echo "windows_wine: $passed passed, $failed failed, $skipped skipped; took $((SECONDS - started)) s"
   [ "$failed" -eq 0 ]
@@ -75,7 +67,6 @@ cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
 }
 trap cleanup EXIT
-. "$src/tests/x_session.sh"
 start_xvfb || { fail "a virtual X display starts"; finish; }
 
 # The saver and the check programs are 64-bit; Debian's `wine` prefers the 32-bit loader once
