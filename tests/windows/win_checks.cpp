@@ -155,8 +155,7 @@ void SystemChecks() {
     WriteFile(path, "0123456789");
     Check(ReadFileBytes(path, 4) == std::optional<std::string>("0123"), "files: a read stops at the limit");
     std::string slashed = path;
-    for (char& c : slashed)
-        if (c == '\\') c = '/';
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
     Check(ReadFileBytes(slashed, 100) == std::optional<std::string>("0123456789"), "files: forward slashes work");
     Check(!ReadFileBytes(path + ".missing", 100), "files: a missing file reads as nothing");
     DeleteFileW(Widen(path).c_str());
