@@ -16,106 +16,79 @@ from pathlib import Path
 
 # Pictures whose size is fixed by the screen or dialog they fill, not only by their SVG.
 FIXED_SIZES = {"bg3.bmp": (800, 567), "banner.bmp": (619, 65)}
-# Pictures outside the scene catalogue that the build also makes.
+# Pictures outside the scene catalogue that the build also makes (all opaque).
 EXTRA_OPAQUE = ["banner.bmp"]
 
 
 def read_catalogue(path):
     entries = []
     for number, line in enumerate(path.read_text().splitlines(), 1):
-        line = line.split("#", 1)[0].strip()
-        if not line:
-            continue
-        fields = line.split()
-        if len(fields) != 2 or fields[1] not in ("-1", "-2"):
+        fields = line.split("#", 1)[0].split()
+        if fields and (len(fields) != 2 or fields[1] not in ("-1", "-2")):
             sys.exit(f"{path}:{number}: expected '<file>.bmp <key mode -1|-2>', got {line!r}")
-        entries.append((fields[0], int(fields[1])))
+        if fields:
+            entries.append((fields[0], int(fields[1])))
     return entries
 
 
 def svg_size(svg):
-    """Width and height from the root element, in pixels."""
-    text = svg.read_text(errors="replace")
-    root = re.search(r"<svg\b[^>]*>", text, re.S)
-    if not root:
-        return None
-    size = []
-    for attr in ("width", "height"):
-        m = re.search(rf'\s{attr}\s*=\s*"([0-9.]+)(px)?"', root.group(0))
-        if not m:
-            return None
-        size.append(round(float(m.group(1))))
-    return tuple(size)
+    """Width and height in pixels from the root element, or None."""
+    root = re.search(r"<svg\b[^>]*>", svg.read_text(errors="replace"), re.S)
+    sizes = [root and re.search(rf'\s{attr}\s*=\s*"([0-9.]+)(px)?"', root.group(0)) for attr in ("width", "height")]
+    return tuple(round(float(m.group(1))) for m in sizes) if all(sizes) else None
 
 
 def bmp_header(path):
-    """Bits per pixel and alpha mask (0 when the header has none) of a BMP file."""
+    """Bits per pixel and alpha mask (0 when the header has none) of a BMP file, or None."""
     data = path.read_bytes()[:122]
     if len(data) < 34 or data[:2] != b"BM":
         return None
-    header_size = struct.unpack_from("<I", data, 14)[0]
-    bits = struct.unpack_from("<H", data, 28)[0]
-    compression = struct.unpack_from("<I", data, 30)[0]
-    alpha_mask = 0
-    if header_size >= 108 and compression == 3 and len(data) >= 70:
-        alpha_mask = struct.unpack_from("<I", data, 66)[0]
-    return bits, alpha_mask
+    header_size, = struct.unpack_from("<I", data, 14)
+    bits, compression = struct.unpack_from("<HI", data, 28)
+    has_mask = header_size >= 108 and compression == 3 and len(data) >= 70
+    return bits, struct.unpack_from("<I", data, 66)[0] if has_mask else 0
 
 
-def identify(tool, path):
-    """Decoded width, height and the alpha range (0..1) as ImageMagick sees the file."""
-    result = subprocess.run(
-        [tool, "-regard-warnings", "-format", "%w %h %[channels]\n", str(path)],
-        capture_output=True, text=True)
-    if result.returncode != 0:
-        return None, result.stderr.strip() or "identify failed"
-    width, height, channels = result.stdout.split()[:3]
-    alpha = None
-    if "a" in channels:
-        stats = subprocess.run(
-            [tool, "-channel", "alpha", "-format", "%[fx:minima.a] %[fx:maxima.a]", str(path)],
-            capture_output=True, text=True)
-        if stats.returncode == 0 and stats.stdout.split():
-            alpha = tuple(float(v) for v in stats.stdout.split()[:2])
-    return (int(width), int(height), alpha), None
+def identify(tool, path, fmt, *options):
+    """ImageMagick's answer as words, or the error it gave as one string."""
+    result = subprocess.run([tool, *options, "-format", fmt, str(path)], capture_output=True, text=True)
+    return result.stdout.split() if result.returncode == 0 else (result.stderr.strip() or "identify failed")
 
 
 def check_picture(name, key_mode, args):
-    """Returns the problems of one built picture, or None when it is missing."""
+    """The problems of one built picture, or None when it is missing."""
     path = args.pictures / name
     if not path.is_file():
         return None
+    decoded = identify(args.identify, path, "%w %h %[channels]\n", "-regard-warnings")
+    if isinstance(decoded, str):
+        return [f"does not decode: {decoded}"]
+    width, height = int(decoded[0]), int(decoded[1])
     problems = []
-    decoded, error = identify(args.identify, path)
-    if decoded is None:
-        return [f"does not decode: {error}"]
-    width, height, alpha = decoded
-
     svg = args.sources / (Path(name).stem + ".svg")
-    expected = FIXED_SIZES.get(name) or (svg_size(svg) if svg.is_file() else None)
     if not svg.is_file():
         problems.append(f"no source {svg.name}")
     elif svg_size(svg) is None:
         problems.append(f"{svg.name} has no pixel width/height on its root element")
+    expected = FIXED_SIZES.get(name) or (svg.is_file() and svg_size(svg))
     if expected and (width, height) != expected:
         problems.append(f"is {width}x{height}, expected {expected[0]}x{expected[1]}")
 
     header = bmp_header(path)
     if header is None:
-        problems.append("is not a BMP file")
-    elif key_mode == -2:
-        if header[0] != 24:
-            problems.append(f"is {header[0]}-bit, an opaque picture must be 24-bit")
-    else:
-        bits, alpha_mask = header
-        if bits != 32 or not alpha_mask:
-            problems.append(f"is {bits}-bit without an alpha mask, a keyed picture needs 32-bit alpha")
-        elif alpha is None:
-            problems.append("decodes without an alpha channel")
-        elif alpha[0] >= 1.0:
-            problems.append("alpha channel is opaque everywhere, nothing would be keyed out")
-        elif alpha[1] <= 0.0:
-            problems.append("alpha channel is transparent everywhere, nothing would be drawn")
+        return problems + ["is not a BMP file"]
+    bits, alpha_mask = header
+    if key_mode == -2:
+        return problems + ([] if bits == 24 else [f"is {bits}-bit, an opaque picture must be 24-bit"])
+    if bits != 32 or not alpha_mask:
+        return problems + [f"is {bits}-bit without an alpha mask, a keyed picture needs 32-bit alpha"]
+    alpha = "a" in decoded[2] and identify(args.identify, path, "%[fx:minima.a] %[fx:maxima.a]", "-channel", "alpha")
+    if not alpha or isinstance(alpha, str):
+        problems.append("decodes without an alpha channel")
+    elif float(alpha[0]) >= 1.0:
+        problems.append("alpha channel is opaque everywhere, nothing would be keyed out")
+    elif float(alpha[1]) <= 0.0:
+        problems.append("alpha channel is transparent everywhere, nothing would be drawn")
     return problems
 
 
@@ -129,30 +102,23 @@ def main():
 
     entries = read_catalogue(args.catalogue)
     names = [name for name, _ in entries]
-    duplicates = sorted({n for n in names if names.count(n) > 1})
-    failures = []
-    if duplicates:
-        failures.append(f"catalogue lists twice: {', '.join(duplicates)}")
-
-    extras = [(name, -2) for name in EXTRA_OPAQUE
-              if (args.sources / (Path(name).stem + ".svg")).is_file()]
+    extras = [(n, -2) for n in EXTRA_OPAQUE if (args.sources / (Path(n).stem + ".svg")).is_file()]
+    failures = [f"catalogue lists twice: {n}" for n in sorted({n for n in names if names.count(n) > 1})]
     missing = []
-    checked = 0
     for name, key_mode in entries + extras:
         problems = check_picture(name, key_mode, args)
         if problems is None:
             missing.append(name)
-            continue
-        checked += 1
-        failures.extend(f"{name}: {p}" for p in problems)
+        else:
+            failures.extend(f"{name}: {p}" for p in problems)
 
     # A source the catalogue does not know is usually a misspelt name (the loader is case-exact).
-    known = {Path(n).stem for n in names} | {Path(n).stem for n, _ in extras}
-    for svg in sorted(args.sources.glob("*.svg")):
-        if not svg.name.startswith("_") and svg.stem not in known:
-            failures.append(f"{svg.name}: source of a picture the scene never loads")
+    known = {Path(n).stem for n, _ in entries + extras}
+    failures.extend(f"{svg.name}: source of a picture the scene never loads"
+                    for svg in sorted(args.sources.glob("*.svg")) if not svg.name.startswith("_") and svg.stem not in known)
 
-    print(f"{checked} of {len(entries) + len(extras)} pictures checked in {args.pictures}")
+    total = len(entries) + len(extras)
+    print(f"{total - len(missing)} of {total} pictures checked in {args.pictures}")
     if missing:
         print(f"MISSING ({len(missing)}): {' '.join(missing)}")
     for failure in failures:

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "SceneRig.h"
+#include "SaverRig.h"
 
 namespace hq::test {
 namespace {
@@ -36,8 +36,7 @@ std::string Painting(const Catalogue& c, const std::vector<std::string>& calls) 
 
 TEST(Frame, EverythingIsPaintedFromTheFarHillsToTheSnow) {
     SceneRig rig;
-    rig.Set("ShowMessage", "1");
-    rig.Set("Message", "Hello");
+    rig.Set({{"ShowMessage", "1"}, {"Message", "Hello"}});
     rig.Open();
     Clocks& clocks = rig.clocks();
     clocks.SnowmanGate = clocks.PenguinGate = clocks.MrsSantaGate = clocks.SantaGate = 10;
@@ -59,8 +58,8 @@ TEST(Frame, EverythingIsPaintedFromTheFarHillsToTheSnow) {
 
 TEST(Frame, WithTextsAndSnowOffEachFrameIsTheSceneAloneStillShownEveryTime) {
     SaverRig rig;
-    for (const char* key : {"Layer1", "Layer2", "Layer3", "Clock", "CountDown", "ShowMessage"}) rig.Set(key, "0");
-    rig.Set("ShowDirections", "False");
+    rig.Set({{"Layer1", "0"}, {"Layer2", "0"}, {"Layer3", "0"}, {"Clock", "0"}, {"CountDown", "0"}, {"ShowMessage", "0"},
+             {"ShowDirections", "False"}});
     rig.Open(16);
     rig.drawing.Log.Clear();
     rig.Seconds(1.6);

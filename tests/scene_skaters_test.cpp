@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <map>
 #include <set>
 
-#include "SceneRig.h"
+#include "SaverRig.h"
 
 namespace hq::test {
 namespace {
@@ -48,26 +47,6 @@ TEST(Skaters, MovingLeftTheSnowmanTakesOneMoreStepAtMinus229AndRestartsAtMinus23
     EXPECT_TRUE(SkaterRig::Restarted(rig.FrameAfter(20), snowman));
     EXPECT_GE(rig.State(snowman).y, 230);
     EXPECT_LE(rig.State(snowman).y, 280);
-}
-
-TEST(Skaters, ARestartDrawsTheLaneThenTheDirectionAndMrsSantaReseedsFirst) {
-    SkaterRig rig;
-    const Catalogue& c = rig.sprites();
-    rig.skaters().SantaX = rig.skaters().MrsSantaX = 900;
-    rig.skaters().MrsSantaDir = Skaters::kRight;
-    Random expected = rig.window->Rng;  // Santa moving right keeps the sequence going
-    const int lane = int(std::floor(expected.Rnd() * 171 + 330));
-    const int direction = int(std::floor(2 * expected.Rnd() + 1));
-    expected.Randomize(rig.host.SecondsSinceMidnight());  // then Mrs Santa reseeds before her lane
-    const int mrsLane = int(std::floor(expected.Rnd() * 171 + 330));
-    // A frame after 13 ms moves only Santa; one 21 ms later moves only Mrs Santa.
-    rig.skaters().MrsSantaLastMove = rig.tick + 13;
-    rig.FrameAfter(13);
-    EXPECT_EQ(rig.State(c.SantaSprite).y, lane);
-    EXPECT_EQ(rig.skaters().SantaDir, direction);
-    rig.skaters().SantaLastMove = rig.tick + 21;
-    rig.FrameAfter(21);
-    EXPECT_EQ(rig.State(c.MrsSantaSprite).y, mrsLane);
 }
 
 TEST(Skaters, TheSkatingPenguinChangesPoseNear503And302And101AndReentersAt800) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SceneRig.h"
+#include "SaverRig.h"
 
 namespace hq::test {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SceneRig.h"
+#include "SaverRig.h"
 
 namespace hq::test {
 namespace {
@@ -68,10 +68,7 @@ std::vector<std::string> Texts(SceneRig& rig) {
 // A frame's texts with only the message on, its size stored as given.
 std::vector<std::string> MessageTexts(const std::string& size) {
     SceneRig rig;
-    for (const char* key : {"CountDown", "Clock"}) rig.Set(key, "0");
-    rig.Set("ShowDirections", "False");
-    rig.Set("ShowMessage", "1");
-    rig.Set("Message", "Hi");
+    rig.Set({{"CountDown", "0"}, {"Clock", "0"}, {"ShowDirections", "False"}, {"ShowMessage", "1"}, {"Message", "Hi"}});
     rig.Set("FontSizeMsg", size);
     rig.Open();
     return Texts(rig);
@@ -93,9 +90,7 @@ TEST(Texts, TheMessageSitsOnTheBottomEdgeWithItsShadowWhateverIsStoredAsItsSize)
 // The day-count line's calls on a given date.
 std::vector<std::string> CountDownOn(CivilDate date) {
     SceneRig rig(date);
-    rig.Set("Clock", "0");
-    rig.Set("ShowDirections", "False");
-    rig.Set("FontName", "Courier New");
+    rig.Set({{"Clock", "0"}, {"ShowDirections", "False"}, {"FontName", "Courier New"}});
     rig.Open();
     return Texts(rig);
 }
@@ -112,8 +107,7 @@ TEST(Texts, TheDayCountIsWhiteOverRedAndOnChristmasDayTheGreetingIsRedOverWhite)
 
 TEST(Texts, TheClockAndTheFiveDirectionsEachGetTheirFontFirst) {
     SceneRig rig;
-    rig.Set("CountDown", "0");
-    rig.Set("FontSize", "31.5");
+    rig.Set({{"CountDown", "0"}, {"FontSize", "31.5"}});
     rig.Open();
     const std::string small = "SetFont(Arial,14,1,000)";
     EXPECT_EQ(Texts(rig), (std::vector<std::string>{

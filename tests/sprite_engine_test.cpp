@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "platform/engine/SpriteEngine.h"
 
@@ -15,28 +16,19 @@ namespace fs = std::filesystem;
 // Writes an uncompressed bottom-up BMP: 24-bit, or 32-bit with the alpha in the fourth byte.
 // Pixels are 0xAARRGGBB, row by row from the top.
 void WriteBmp(const fs::path& path, int w, int h, const std::vector<std::uint32_t>& argb, int bits) {
-    const int rowBytes = (w * bits / 8 + 3) & ~3, offset = 54;
-    std::string file(std::size_t(offset + rowBytes * h), '\0');
-    auto put32 = [&](std::size_t at, int v) {
-        for (int i = 0; i < 4; ++i) file[at + std::size_t(i)] = char(unsigned(v) >> (8 * i));
-    };
-    file[0] = 'B', file[1] = 'M', file[26] = 1, file[28] = char(bits);
-    put32(2, int(file.size()));
-    put32(10, offset);
-    put32(14, 40);
-    put32(18, w);
-    put32(22, h);
+    const int bytes = bits / 8, rowBytes = (w * bytes + 3) & ~3;
+    std::string file(std::size_t(54 + rowBytes * h), '\0');
+    for (auto [at, v] : {std::pair{2, int(file.size())}, {10, 54}, {14, 40}, {18, w}, {22, h}, {26, 1}, {28, bits}})
+        for (int i = 0; i < 4; ++i) file[std::size_t(at + i)] = char(unsigned(v) >> (8 * i));
+    file[0] = 'B', file[1] = 'M';
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            for (int byte = 0; byte < bits / 8; ++byte)
-                file[std::size_t(offset + (h - 1 - y) * rowBytes + x * bits / 8 + byte)] =
-                    char(argb[std::size_t(y * w + x)] >> (8 * byte));
+        for (int x = 0; x < w * bytes; ++x)
+            file[std::size_t(54 + (h - 1 - y) * rowBytes + x)] = char(argb[std::size_t(y * w + x / bytes)] >> (8 * (x % bytes)));
     std::ofstream(path, std::ios::binary).write(file.data(), std::streamsize(file.size()));
 }
 
 // Renders every character as a solid 4 x size block and counts its calls.
-class BlockFonts : public FontRasterizer {
-public:
+struct BlockFonts : FontRasterizer {
     TextMask Render(const std::string& face, int size, bool bold, const std::string& text) override {
         ++Calls;
         Last = face + "/" + std::to_string(size) + (bold ? "/bold" : "/regular");
@@ -46,8 +38,7 @@ public:
     std::string Last;
 };
 
-class CountingPresenter : public FramePresenter {
-public:
+struct CountingPresenter : FramePresenter {
     bool Open(int, int) override { return true; }
     void Present(const std::uint32_t*, int, int) override { ++Presented; }
     void Close() override {}
@@ -86,14 +77,10 @@ struct EngineRig : ::testing::Test {
     std::uint32_t At(int x, int y) const { return engine.Pixels()[y * engine.Width() + x]; }
     // The screen as text, one character per pixel: '.' black, r g b w the pure colours.
     std::string Screen() const {
+        const std::map<std::uint32_t, char> names{{0, '.'}, {0xFF0000, 'r'}, {0x00FF00, 'g'}, {0x0000FF, 'b'}, {0xFFFFFF, 'w'}};
         std::string out;
-        for (int y = 0; y < engine.Height(); ++y) {
-            for (int x = 0; x < engine.Width(); ++x) {
-                const std::uint32_t p = At(x, y);
-                out += p == 0 ? '.' : p == 0xFF0000 ? 'r' : p == 0x00FF00 ? 'g' : p == 0x0000FF ? 'b' : p == 0xFFFFFF ? 'w' : '?';
-            }
-            out += '\n';
-        }
+        for (int y = 0; y < engine.Height(); ++y, out += '\n')
+            for (int x = 0; x < engine.Width(); ++x) out += names.count(At(x, y)) ? names.at(At(x, y)) : '?';
         return out;
     }
 
@@ -104,22 +91,19 @@ struct EngineRig : ::testing::Test {
     fs::path folder;
 };
 
-TEST_F(EngineRig, A24BitPictureLeavesOutPureMagentaUnlessDrawnOpaque) {
-    const auto path = Picture("keyed.bmp", 2, 1, {kRed, 0xFFFF00FF});
-    Frame(0x0000FF, {Sprite(path, kKeyTransparent, 0, 0), Sprite(path, kKeyOpaque, 0, 1)});
+TEST_F(EngineRig, KeyedPicturesLeaveOutMagentaOrBlendByAlphaAndOpaqueOnesDrawEveryPixel) {
+    const auto keyed = Picture("keyed.bmp", 2, 1, {kRed, 0xFFFF00FF});
+    const auto alpha = Picture("alpha.bmp", 3, 1, {0x00FFFFFF, 0x80FFFFFF, 0xFFFFFFFF}, 32);
+    Frame(0, {Sprite(keyed, kKeyTransparent, 0, 0), Sprite(keyed, kKeyOpaque, 0, 1),
+              Sprite(alpha, kKeyTransparent, 0, 2), Sprite(alpha, kKeyOpaque, 0, 3)});
     EXPECT_EQ(At(0, 0), 0xFF0000u);
-    EXPECT_EQ(At(1, 0), 0x0000FFu) << "the magenta pixel is not drawn";
-    EXPECT_EQ(At(1, 1), 0xFF00FFu) << "key mode -2 draws every pixel";
-}
-
-TEST_F(EngineRig, A32BitPictureIsBlendedByItsAlphaUnlessDrawnOpaque) {
-    const auto path = Picture("alpha.bmp", 3, 1, {0x00FFFFFF, 0x80FFFFFF, 0xFFFFFFFF}, 32);
-    Frame(0, {Sprite(path, kKeyTransparent, 0, 0), Sprite(path, kKeyOpaque, 0, 1)});
-    EXPECT_EQ(At(0, 0), 0u);
-    EXPECT_NEAR(double(At(1, 0) >> 16), 128, 2);
-    EXPECT_EQ(At(1, 0) >> 16 & 0xFF, At(1, 0) & 0xFF) << "every channel blended alike";
-    EXPECT_EQ(At(2, 0), 0xFFFFFFu);
-    EXPECT_EQ(At(0, 1), 0xFFFFFFu) << "opaque ignores the alpha";
+    EXPECT_EQ(At(1, 0), 0u) << "the magenta pixel is not drawn";
+    EXPECT_EQ(At(1, 1), 0xFF00FFu) << "opaque draws every pixel";
+    EXPECT_EQ(At(0, 2), 0u);
+    EXPECT_NEAR(double(At(1, 2) >> 16), 128, 2);
+    EXPECT_EQ(At(1, 2) >> 16 & 0xFF, At(1, 2) & 0xFF) << "every channel blended alike";
+    EXPECT_EQ(At(2, 2), 0xFFFFFFu);
+    EXPECT_EQ(At(0, 3), 0xFFFFFFu) << "opaque ignores the alpha";
 }
 
 TEST_F(EngineRig, APictureIsClippedAtAllFourEdges) {
@@ -142,7 +126,7 @@ TEST_F(EngineRig, APictureIsClippedAtAllFourEdges) {
     EXPECT_EQ(at(-100000, 100000), empty);
 }
 
-TEST_F(EngineRig, StretchingScalesThePictureToTheSizeSet) {
+TEST_F(EngineRig, StretchingScalesThePictureToTheSizeSetAndShrinkingAverages) {
     const int s = Sprite(Picture("quad.bmp", 2, 2, {kRed, kGreen, kBlue, kWhite}), kKeyTransparent, 1, 1);
     EXPECT_EQ(engine.GetSpriteWidth(s), 2) << "its own size until one is set";
     engine.SetSpriteWidth(s, 4);
@@ -157,17 +141,15 @@ TEST_F(EngineRig, StretchingScalesThePictureToTheSizeSet) {
     engine.SetSpriteHeight(blue, 1);
     Frame(0, {blue});
     EXPECT_EQ(Screen(), "........\n.....bbb\n........\n........\n........\n........\n");
-}
 
-TEST_F(EngineRig, ShrinkingAveragesInsteadOfDroppingPixels) {
     // A fine red and white checkerboard shrunk eight times reads as one even pink, not as
     // whichever pixels a sampler happened to hit.
-    std::vector<std::uint32_t> board(16 * 16);
-    for (int i = 0; i < 256; ++i) board[std::size_t(i)] = ((i / 16 + i % 16) % 2) ? kRed : kWhite;
-    const int s = Sprite(Picture("board.bmp", 16, 16, board), kKeyOpaque, 0, 0);
-    engine.SetSpriteWidth(s, 2);
-    engine.SetSpriteHeight(s, 2);
-    Frame(0, {s});
+    std::vector<std::uint32_t> checks(16 * 16);
+    for (int i = 0; i < 256; ++i) checks[std::size_t(i)] = ((i / 16 + i % 16) % 2) ? kRed : kWhite;
+    const int board = Sprite(Picture("board.bmp", 16, 16, checks), kKeyOpaque, 0, 0);
+    engine.SetSpriteWidth(board, 2);
+    engine.SetSpriteHeight(board, 2);
+    Frame(0, {board});
     const std::uint32_t pink = At(0, 0);
     EXPECT_EQ(pink >> 16 & 0xFF, 255u);
     EXPECT_NEAR(double(pink >> 8 & 0xFF), 127.5, 2.0);

@@ -11,96 +11,63 @@ assets=${3:-$src/build/assets}
 mkdir -p "$work"
 work=$(cd "$work" && pwd)
 
-passed=0 failed=0 skipped=0
-pass() { echo "PASS $*"; passed=$((passed + 1)); }
-fail() { echo "FAIL $*"; failed=$((failed + 1)); }
-skip() { echo "SKIP $*"; skipped=$((skipped + 1)); }
+. "$src/tests/x_session.sh"
 finish() {
-  echo "windows_wine: $passed passed, $failed failed, $skipped skipped"
+  echo "windows_wine: $passed passed, $failed failed, $skipped skipped; took $((SECONDS - started)) s"
   [ "$failed" -eq 0 ]
   exit $?
 }
-# Adds the PASS/FAIL/SKIP lines a check program printed to the totals.
-tally() {
-  local out=$1
-  passed=$((passed + $(grep -c '^PASS' "$out"))) failed=$((failed + $(grep -c '^FAIL' "$out")))
-  skipped=$((skipped + $(grep -c '^SKIP' "$out")))
-}
-
-for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-objdump cmake wine wineserver wineboot Xvfb xdotool import convert makensis; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP windows_wine: $tool is not installed (scripts/packages.txt lists what is needed)"
-    exit 77
-  fi
+for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-objdump cmake wine wineserver wineboot Xvfb xdotool xwininfo import convert makensis; do
+  command -v "$tool" >/dev/null || { echo "SKIP windows_wine: $tool is not installed (scripts/packages.txt lists what is needed)"; exit 77; }
 done
 
-# 32-bit Wine runs the installer; it has to be there before the prefix is made.
+# 32-bit Wine runs the installer (64-bit Wine alone runs it as a no-op); it has to be there
+# before the prefix is made. As root, it is installed when missing, unless HQ_NO_APT=1.
+have_wine32() { [ -e /usr/lib/wine/wine ] || dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; }
+if ! have_wine32 && [ "${HQ_NO_APT:-0}" != 1 ] && [ "$(id -u)" -eq 0 ] && command -v apt-get >/dev/null; then
+  { dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386; } >/dev/null 2>&1 &&
+    { apt-get update -qq -o DPkg::Lock::Timeout=600 >/dev/null 2>&1; true; } &&
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=600 wine32:i386 >/dev/null 2>&1
+fi
 wine32=0
-"$src/tests/windows/ensure-wine32.sh" && wine32=1
+have_wine32 && wine32=1
 
 started=$SECONDS
 # --- The cross build -------------------------------------------------------------------------
 build=$work/build
-if cmake -S "$src" -B "$build" --toolchain "$src/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
-     -DHQ_BUILD_TESTS=OFF -DHQ_BUILD_ASSETS=OFF -DHQ_WINDOWS_CHECKS=ON >"$work/build.log" 2>&1 &&
-   cmake --build "$build" -j2 >>"$work/build.log" 2>&1; then
-  pass "cross build of hollyquill.scr ($((SECONDS - started)) s)"
-else
+if ! { cmake -S "$src" -B "$build" --toolchain "$src/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
+         -DHQ_BUILD_TESTS=OFF -DHQ_BUILD_ASSETS=OFF -DHQ_WINDOWS_CHECKS=ON && cmake --build "$build" -j2; } >"$work/build.log" 2>&1; then
   tail -40 "$work/build.log"
   fail "cross build of hollyquill.scr"
   finish
 fi
+pass "cross build of hollyquill.scr ($((SECONDS - started)) s)"
 scr=$build/hollyquill.scr
-if grep -q 'warning:' "$work/build.log"; then
-  grep 'warning:' "$work/build.log" | head -10
-  fail "the cross build has no warnings"
-else
-  pass "the cross build has no warnings"
-fi
+grep 'warning:' "$work/build.log" | head -10
+check "the cross build has no warnings" test -z "$(grep 'warning:' "$work/build.log")"
 # Statically linked: nothing beyond the DLLs every Windows has.
 foreign=$(x86_64-w64-mingw32-objdump -p "$scr" | sed -n 's/^\s*DLL Name: //p' |
   grep -viE '^(kernel32|user32|gdi32|advapi32|winmm|dwmapi|comctl32|shell32|msvcrt|ole32|uxtheme|comdlg32)\.dll$')
-if [ -z "$foreign" ]; then pass "hollyquill.scr needs only Windows' own DLLs"; else fail "hollyquill.scr imports $foreign"; fi
+check "hollyquill.scr needs only Windows' own DLLs${foreign:+ (imports $foreign)}" test -z "$foreign"
 
 setup=$work/HollyquillSetup.exe
 rm -f "$setup"
 if [ -z "$(find "$assets" -type f 2>/dev/null | head -1)" ]; then
   skip "the installer: no assets in $assets (configure the Linux build with HQ_BUILD_ASSETS=ON)"
-elif makensis -V2 -DSCR="$scr" -DASSETS="$assets" -DOUTFILE="$setup" "$src/src/platform/windows/installer/hollyquill.nsi" \
-     >"$work/makensis.log" 2>&1; then
-  pass "the installer builds"
 else
-  cat "$work/makensis.log"
-  fail "the installer builds"
+  makensis -V2 -DSCR="$scr" -DASSETS="$assets" -DOUTFILE="$setup" "$src/src/platform/windows/installer/hollyquill.nsi" \
+    >"$work/makensis.log" 2>&1 || cat "$work/makensis.log"
+  check "the installer builds" test -f "$setup"
 fi
 
 # --- A display and a prefix of our own -------------------------------------------------------
-xvfb_pid=
+pids=()
 cleanup() {
   [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 && wineserver -w >/dev/null 2>&1
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
 }
 trap cleanup EXIT
-# Other tests may start their own servers at the same moment: a display taken in between makes
-# Xvfb exit at once, and the next free number is tried.
-for n in $(seq 93 160); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break 2
-    sleep 0.1
-  done
-  kill "$xvfb_pid" 2>/dev/null
-  wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=
-done
-if [ -z "$xvfb_pid" ]; then
-  fail "a virtual X display starts"
-  finish
-fi
+start_xvfb || { fail "a virtual X display starts"; finish; }
 
 # The saver and the check programs are 64-bit; Debian's `wine` prefers the 32-bit loader once
 # wine32 is installed, and a 32-bit start.exe would look for System32 files in SysWOW64.
@@ -118,85 +85,61 @@ rm -rf "$app" && mkdir -p "$app"
 cp "$scr" "$app/"
 [ -d "$assets" ] && cp -r "$assets/." "$app/"
 
-# Waits up to $2 seconds for a visible window named exactly $1; prints its id.
-wait_window() {
-  local id
-  for _ in $(seq $(($2 * 5))); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.2
-  done
-  return 1
+# Starts the program with its arguments under Wine in the background as `prog`, and waits up to
+# 30 s for its window titled "Hollyquill"; `wid` is that window.
+start_shown() {
+  timeout 90 "$wine64" "$@" >/dev/null 2>&1 &
+  prog=$!
+  eventually 30 window_shown Hollyquill || { kill "$prog" 2>/dev/null; return 1; }
+  wid=$(window_shown Hollyquill)
 }
-# Waits up to $2 seconds for process $1 to end; its status is in $status.
-wait_end() {
-  for _ in $(seq $(($2 * 5))); do
-    kill -0 "$1" 2>/dev/null || { wait "$1"; status=$?; return 0; }
-    sleep 0.2
-  done
-  return 1
+# `prog` ends within 15 s with status 0.
+ends_ok() {
+  eventually 15 ended "$prog" || { kill "$prog" 2>/dev/null; return 1; }
+  wait "$prog"
 }
-# The share of the screen's pixels that are not near black.
-lit_share() { convert "$1" -colorspace Gray -threshold 8% -format '%[fx:mean]' info:; }
+# The share of the screen's pixels that are not near black is above $1.
+lit_above() {
+  import -window root "$work/saver.png"
+  share=$(convert "$work/saver.png" -colorspace Gray -threshold 8% -format '%[fx:mean]' info:)
+  awk "BEGIN { exit !($share > $1) }"
+}
+registry_has() { wine reg query "HKCU\\Software\\VB and VBA Program Settings\\hollyq1\\$1" /v "$2" 2>/dev/null | grep -q "REG_SZ *$3"; }
 
 # --- /s: the scene, the first run's settings, and the keys -----------------------------------
-timeout 90 "$wine64" "$app/hollyquill.scr" /s >/dev/null 2>&1 &
-saver=$!
-if wid=$(wait_window Hollyquill 30); then
-  pass "/s opens the saver window"
+if check "/s opens the saver window" start_shown "$app/hollyquill.scr" /s; then
   sleep 4
-  import -window root "$work/saver.png"
-  share=$(lit_share "$work/saver.png")
   # The whole village when its pictures are there; at least the texts when they are not.
   want=0.0005
   [ -f "$app/bg3.bmp" ] && want=0.05
-  if awk "BEGIN { exit !($share > $want) }"; then pass "/s shows the scene (lit share $share)"; else fail "/s shows the scene (lit share $share, wanted > $want)"; fi
-  settings='HKCU\Software\VB and VBA Program Settings\hollyq1'
-  if wine reg query "$settings\\Settings" /v SetReg 2>/dev/null | grep -q 'REG_SZ *2' &&
-     wine reg query "$settings\\Music" /v Music36 2>/dev/null | grep -q 'REG_SZ *1'; then
-    pass "the first run writes its values to the registry"
-  else
-    fail "the first run writes its values to the registry"
-  fi
+  check "/s shows the scene (lit share above $want)" lit_above $want
+  echo "  lit share $share"
+  check "the first run writes its values to the registry" eval 'registry_has Settings SetReg 2 && registry_has Music Music36 1'
   xdotool windowfocus "$wid" 2>/dev/null
   xdotool key n
   sleep 1.5
-  if kill -0 "$saver" 2>/dev/null; then pass "/s: N does not end the saver"; else fail "/s: N does not end the saver"; fi
+  check "/s: N does not end the saver" kill -0 "$prog"
   xdotool key b
-  if wait_end "$saver" 15 && [ "$status" -eq 0 ]; then pass "/s: another key ends it with status 0"; else fail "/s: another key ends it with status 0 (${status:-still running})"; fi
-else
-  fail "/s opens the saver window"
+  check "/s: another key ends it with status 0" ends_ok
 fi
-kill "$saver" 2>/dev/null
 
-# --- The Windows pieces, the saver's input rules among them (after the first run above) --------
-timeout 120 "$wine64" "$build/hq_win_checks.exe" >"$work/checks.log" 2>&1
+# --- The Windows pieces, the saver's input rules and /p among them (after the first run above) -
+timeout 180 "$wine64" "$build/hq_win_checks.exe" "$(winepath -w "$app/hollyquill.scr" 2>/dev/null)" >"$work/checks.log" 2>&1
 cat "$work/checks.log"
-tally "$work/checks.log"
+grep -q 'passed' "$work/checks.log" || fail "hq_win_checks.exe ran to its end"
+passed=$((passed + $(grep -c '^PASS' "$work/checks.log"))) failed=$((failed + $(grep -c '^FAIL' "$work/checks.log")))
+skipped=$((skipped + $(grep -c '^SKIP' "$work/checks.log")))
 
 # --- /c: the settings dialog -----------------------------------------------------------------
-timeout 90 "$wine64" "$app/hollyquill.scr" /c >/dev/null 2>&1 &
-dialog=$!
-if wid=$(wait_window Hollyquill 30); then
-  pass "/c opens the dialog titled Hollyquill"
+if check "/c opens the dialog titled Hollyquill" start_shown "$app/hollyquill.scr" /c; then
   sleep 1
-  import -window root "$work/dialog.png"
   xdotool windowfocus "$wid" 2>/dev/null
   xdotool key Escape
-  if wait_end "$dialog" 15 && [ "$status" -eq 0 ]; then pass "/c: the dialog closes with status 0"; else fail "/c: the dialog closes with status 0"; fi
-else
-  fail "/c opens the dialog titled Hollyquill"
+  check "/c: the dialog closes with status 0" ends_ok
 fi
-kill "$dialog" 2>/dev/null
-
-# --- /p: the still picture inside a host window ----------------------------------------------
-timeout 60 "$wine64" "$build/hq_preview_host.exe" "$(winepath -w "$app/hollyquill.scr" 2>/dev/null)" >"$work/preview.log" 2>&1
-cat "$work/preview.log"
-tally "$work/preview.log"
-grep -q 'passed' "$work/preview.log" || fail "/p: the preview host ran to its end"
 
 # --- /a: the password service ----------------------------------------------------------------
-if timeout 30 "$wine64" "$app/hollyquill.scr" /a >/dev/null 2>&1; then pass "/a returns with status 0"; else fail "/a returns with status 0"; fi
+check "/a returns with status 0" timeout 30 "$wine64" "$app/hollyquill.scr" /a
 
 # --- The installer ---------------------------------------------------------------------------
 if [ ! -f "$setup" ]; then
@@ -205,40 +148,32 @@ elif [ "$wine32" -eq 0 ]; then
   skip "running the installer: 32-bit Wine (wine32:i386) is not installed and could not be installed"
 else
   c=$WINEPREFIX/drive_c
+  installed=$c/windows/system32/hollyquill.scr
+  uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Hollyquill'
   timeout 120 wine "$setup" /S >/dev/null 2>&1
   # A 32-bit installer that did not run still exits 0: look at what it installed.
-  if cmp -s "$scr" "$c/windows/system32/hollyquill.scr"; then pass "setup puts hollyquill.scr into System32"; else fail "setup puts hollyquill.scr into System32"; fi
-  expected=$(cd "$assets" 2>/dev/null && find . -type f | wc -l)
+  check "setup puts hollyquill.scr into System32" cmp -s "$scr" "$installed"
+  expected=$(cd "$assets" && find . -type f | wc -l)
   got=$(cd "$c/Winterlark/Hollyquill" 2>/dev/null && find . -type f ! -name uninstall.exe | wc -l)
-  if [ -n "$expected" ] && [ "$got" -eq "$expected" ]; then pass "setup puts the $expected asset files into C:\\Winterlark\\Hollyquill"; else fail "setup puts the asset files into C:\\Winterlark\\Hollyquill ($got of ${expected:-?})"; fi
-  if wine reg query 'HKCU\Control Panel\Desktop' /v SCRNSAVE.EXE 2>/dev/null | grep -qi 'system32\\hollyquill.scr'; then pass "setup makes Hollyquill the current screen saver"; else fail "setup makes Hollyquill the current screen saver"; fi
-  uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Hollyquill'
-  if wine reg query "$uninstall_key" /v UninstallString /reg:64 >/dev/null 2>&1; then pass "setup registers its uninstaller"; else fail "setup registers its uninstaller"; fi
+  check "setup puts the asset files into C:\\Winterlark\\Hollyquill ($got of $expected)" test "${got:-0}" -eq "$expected"
+  check "setup makes Hollyquill the current screen saver" \
+    eval "wine reg query 'HKCU\\Control Panel\\Desktop' /v SCRNSAVE.EXE 2>/dev/null | grep -qi 'system32\\\\hollyquill.scr'"
+  check "setup registers its uninstaller" eval "wine reg query '$uninstall_key' /v UninstallString /reg:64 >/dev/null 2>&1"
 
   # The installed saver finds its pictures in the fixed folder; a click ends it.
-  timeout 90 "$wine64" "$c/windows/system32/hollyquill.scr" /s >/dev/null 2>&1 &
-  saver=$!
-  if wid=$(wait_window Hollyquill 30); then
+  if check "the installed saver runs" start_shown "$installed" /s; then
     sleep 2
     xdotool mousemove 512 384 click 1
-    if wait_end "$saver" 15 && [ "$status" -eq 0 ]; then pass "the installed saver runs and a click ends it"; else fail "the installed saver runs and a click ends it"; fi
-  else
-    fail "the installed saver runs"
+    check "a click ends the installed saver" ends_ok
   fi
-  kill "$saver" 2>/dev/null
 
   # The uninstaller copies itself away and returns at once; wait for its work.
   timeout 60 wine 'C:\Winterlark\Hollyquill\uninstall.exe' /S >/dev/null 2>&1
-  for _ in $(seq 75); do [ -e "$c/windows/system32/hollyquill.scr" ] || [ -e "$c/Winterlark/Hollyquill" ] || break; sleep 0.2; done
+  gone() { [ ! -e "$installed" ] && [ ! -e "$c/Winterlark/Hollyquill" ]; }
+  eventually 15 gone
   sleep 0.5
-  if [ ! -e "$c/windows/system32/hollyquill.scr" ] && [ ! -e "$c/Winterlark/Hollyquill" ] &&
-     ! wine reg query "$uninstall_key" /reg:64 >/dev/null 2>&1 &&
-     ! wine reg query 'HKCU\Control Panel\Desktop' /v SCRNSAVE.EXE >/dev/null 2>&1; then
-    pass "the uninstaller removes what setup put in place"
-  else
-    fail "the uninstaller removes what setup put in place"
-  fi
+  check "the uninstaller removes what setup put in place" eval "gone &&
+    ! wine reg query '$uninstall_key' /reg:64 >/dev/null 2>&1 &&
+    ! wine reg query 'HKCU\\Control Panel\\Desktop' /v SCRNSAVE.EXE >/dev/null 2>&1"
 fi
-
-echo "windows_wine took $((SECONDS - started)) s"
 finish

@@ -20,7 +20,6 @@ void LoopTimers::DeliverDue(TimerEvents& events, const std::function<bool()>& st
         // Skip the intervals that passed unseen, so a stall is followed by one tick, not a burst.
         const std::uint64_t missed = (now - t.due) / t.interval;
         t.due += (missed + 1) * t.interval;
-        ++t.ticks;
         events.TimerTick(TimerId(i));
     }
 }

@@ -24,14 +24,12 @@ public:
     std::int64_t MsUntilNext() const;
 
     bool Enabled(TimerId id) const { return m_timers[int(id)].enabled; }
-    std::uint64_t Ticks(TimerId id) const { return m_timers[int(id)].ticks; }
 
 private:
     struct Timer {
         bool enabled = false;
         std::uint32_t interval = 0;
         std::uint64_t due = 0;
-        std::uint64_t ticks = 0;  // delivered since the host started
     };
 
     std::function<std::uint64_t()> m_clock;

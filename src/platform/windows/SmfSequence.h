@@ -13,9 +13,6 @@ struct TimedMidiMessage {
     double atMs = 0;
     // Status in the low byte, then the data bytes, as midiOutShortMsg takes it.
     std::uint32_t packed = 0;
-    std::uint8_t Status() const { return std::uint8_t(packed & 0xFF); }
-    std::uint8_t Data1() const { return std::uint8_t((packed >> 8) & 0xFF); }
-    std::uint8_t Data2() const { return std::uint8_t((packed >> 16) & 0xFF); }
 };
 
 struct SmfSequence {
