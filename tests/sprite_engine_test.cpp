@@ -32,7 +32,11 @@ struct BlockFonts : FontRasterizer {
     TextMask Render(const std::string& face, int size, bool bold, const std::string& text) override {
         ++Calls;
         Last = face + "/" + std::to_string(size) + (bold ? "/bold" : "/regular");
-        return {int(text.size()) * 4, size, std::vector<std::uint8_t>(text.size() * 4 * std::size_t(size), 255)};
+        // Each character a solid 4-pixel-wide block; a blank leaves its block empty.
+        TextMask mask{int(text.size()) * 4, size, std::vector<std::uint8_t>(text.size() * 4 * std::size_t(size), 255)};
+        for (std::size_t i = 0; i < mask.coverage.size(); ++i)
+            if (text[i % std::size_t(mask.width) / 4] == ' ') mask.coverage[i] = 0;
+        return mask;
     }
     int Calls = 0;
     std::string Last;
@@ -214,6 +218,16 @@ TEST_F(EngineRig, AnUnchangedTextIsRasterizedOnceAndTheCacheStaysBounded) {
     const int before = fonts.Calls;
     engine.DrawText("ab", 1, 1, 0xFFFFFF);
     EXPECT_EQ(fonts.Calls, before + 1) << "the oldest texts made room";
+}
+
+TEST_F(EngineRig, ATextALittlePastTheRightEdgeIsNarrowedToEndThere) {
+    engine.SetFont("Arial", 1, 1, false, false, false);
+    engine.ClearScreen(0);
+    engine.DrawText("a ", 1, 0, 0xFFFFFF);  // 8 pixels wide with 7 of room: narrowed
+    engine.DrawText("a ", 3, 2, 0xFFFFFF);  // 5 of room is too little: clipped
+    engine.DrawText("a ", 0, 4, 0xFFFFFF);  // fits: drawn as it is
+    engine.ShowFrame();
+    EXPECT_EQ(Screen(), ".www?...\n........\n...wwww.\n........\nwwww....\n........\n");
 }
 
 }  // namespace

@@ -228,7 +228,17 @@ void SpriteEngine::DrawText(const std::string& text, int x, int y, Rgb colour) {
     if (!m_open) return;
     SettleClear();
     if (text.empty()) return;
-    if (auto picture = TextPicture(text, colour)) picture->Draw(m_buffer.data(), m_width, m_height, x, y);
+    auto picture = TextPicture(text, colour);
+    if (!picture) return;
+    // A line that would run a little past the right edge is narrowed to end there, so short
+    // lines placed near the edge (the key directions) stay whole; a much longer one is clipped.
+    const int room = m_width - x;
+    const int width = picture->Width();
+    if (x >= 0 && width > room && room >= width * kMostTextNarrowing / 100) {
+        picture->DrawStretched(m_buffer.data(), m_width, m_height, x, y, room, picture->Height());
+        return;
+    }
+    picture->Draw(m_buffer.data(), m_width, m_height, x, y);
 }
 
 void SpriteEngine::ShowFrame() {

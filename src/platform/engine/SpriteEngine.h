@@ -30,6 +30,8 @@ public:
     // Rasterized texts kept for reuse: an unchanged text costs one blit per frame.
     static constexpr std::size_t kTextCacheEntries = 48;
     static constexpr std::size_t kTextCacheBytes = 16u << 20;
+    // A text may be narrowed to this percentage of its width to end at the frame's right edge.
+    static constexpr int kMostTextNarrowing = 80;
 
     bool OpenDisplay(int width, int height, int bitsPerPixel, const std::string& text) override;
     void CloseDisplay() override;
