@@ -25,7 +25,7 @@ void Frame::ComposeFrame() {
     const SaverSettings& settings = m_ctx.settings;
     const Catalogue& s = m_sprites;
 
-    d.ClearScreen(kSky);
+    d.ClearScreen(kClearColour);
     m_ctx.StaticDraw(s.BackgroundSprite);
     // Message and day count lie under every scene sprite.
     if (settings.ShowMessage == 1) m_texts.DrawMessage();

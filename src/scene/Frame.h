@@ -27,7 +27,7 @@ public:
     int PengFishFrameB = 0;
     int PengFishFrameC = 0;
 
-    static constexpr Rgb kSky = MakeRgb(0, 0, 0);
+    static constexpr Rgb kClearColour = MakeRgb(0, 0, 0);
 
 private:
     void ElfJackScene();
