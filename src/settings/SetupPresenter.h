@@ -80,6 +80,16 @@ public:
     // The help window appeared, got new text, or was closed (Help() is then empty).
     virtual void HelpChanged() = 0;
     virtual void CloseDialog() = 0;
+
+    // Brings every control of a freshly built view up to the presenter's state.
+    void MirrorAll() {
+        for (int i = 0; i < kCheckCount; ++i) CheckChanged(CheckId(i));
+        for (int i = 0; i < kTextCount; ++i) TextChanged(TextId(i));
+        MouseSensitivityChanged();
+        FontListChanged();
+        SoundOffChanged();
+        for (int i = 0; i < kCarolCount; ++i) TestButtonChanged(i);
+    }
 };
 
 struct SetupPlatform {

@@ -353,15 +353,6 @@ void SetupWindow::SizeToFit() {
 
 // ---- Mirroring the presenter ---------------------------------------------------------------
 
-void SetupWindow::MirrorAll() {
-    for (int i = 0; i < kCheckCount; ++i) CheckChanged(CheckId(i));
-    for (int i = 0; i < kTextCount; ++i) TextChanged(TextId(i));
-    MouseSensitivityChanged();
-    FontListChanged();
-    SoundOffChanged();
-    for (int i = 0; i < kCarolCount; ++i) TestButtonChanged(i);
-}
-
 void SetupWindow::CheckChanged(CheckId id) {
     wxCheckBox* box = m_checks[std::size_t(id)];
     if (!box) return;

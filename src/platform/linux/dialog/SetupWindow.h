@@ -35,7 +35,6 @@ private:
     wxSizer* BuildButtonStrip();
     wxCheckBox* AddCheck(wxWindow* parent, CheckId id, const wxString& caption, const wxColour& colour = wxNullColour);
     wxTextCtrl* AddText(wxWindow* parent, TextId id, int width);
-    void MirrorAll();
     void SizeToFit();
     void OnClose(wxCloseEvent& event);
 

@@ -477,15 +477,6 @@ void SetupWindow::CloseWindow() {
 
 // ---- Mirroring the presenter ---------------------------------------------------------------
 
-void SetupWindow::MirrorAll() {
-    for (int i = 0; i < kCheckCount; ++i) CheckChanged(CheckId(i));
-    for (int i = 0; i < kTextCount; ++i) TextChanged(TextId(i));
-    MouseSensitivityChanged();
-    FontListChanged();
-    SoundOffChanged();
-    for (int i = 0; i < kCarolCount; ++i) TestButtonChanged(i);
-}
-
 void SetupWindow::SetMirroredText(HWND control, const std::string& text) {
     const std::wstring wide = Widen(text);
     // Only a change from code is copied, so the caret stays where the user types.

@@ -32,8 +32,6 @@ public:
     void HelpChanged() override;
     void CloseDialog() override;
 
-    void MirrorAll();
-
 private:
     // A control and where it goes, in design pixels of its page (or of the dialog).
     struct Placed {
